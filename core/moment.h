@@ -1,0 +1,16 @@
+// A reading of the clock and the texts the window shows of it at load.
+#pragma once
+
+#include <string>
+
+namespace zel {
+
+struct LocalDateTime {
+  int year, month, day, hour, minute, second;
+};
+
+std::u16string MomentTextZeroSeconds(const LocalDateTime& t);  // "mm/dd hh:nn:00"
+std::u16string MomentText(const LocalDateTime& t);             // "mm/dd hh:nn:ss"
+std::u16string YearText(const LocalDateTime& t);               // "yyyy", zero-padded to four digits
+
+}  // namespace zel

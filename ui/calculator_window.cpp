@@ -1,0 +1,278 @@
+#include "ui/calculator_window.h"
+
+#include <array>
+#include <string>
+
+#include "core/dhms_entry.h"
+#include "core/duration.h"
+#include "core/moment.h"
+#include "ui/keys.h"
+#include "ui/messages.h"
+#include "ui/program.h"
+
+namespace zel {
+
+namespace {
+
+// The unit options in order dhms, day, hour, min, sec: option name, field index of Text9, and
+// the unit name the arithmetic section shows while it is selected (dhms computes in days).
+struct UnitOption {
+    Unit unit;
+    const char* option;
+    int field;
+    std::u16string_view arithmeticUnit;
+};
+constexpr std::array<UnitOption, 5> kUnitOptions{{
+    {Unit::Dhms, "Option3", 0, u"day"},
+    {Unit::Day, "Option4", 1, u"day"},
+    {Unit::Hour, "Option5", 2, u"hour"},
+    {Unit::Min, "Option6", 3, u"min"},
+    {Unit::Sec, "Option7", 4, u"sec"},
+}};
+
+constexpr int kDhmsField = 0;
+constexpr int kOperandField = 5;
+constexpr int kMarkCount = 4;
+constexpr int kConversionMark = 0;
+constexpr int kArithmeticMark = 2;
+
+constexpr std::u16string_view kNotDone = u"未";
+constexpr std::u16string_view kDone = u"済";
+
+const UnitOption* UnitOptionNamed(std::string_view name) {
+    for (const UnitOption& u : kUnitOptions)
+        if (name == u.option) return &u;
+    return nullptr;
+}
+
+}  // namespace
+
+CalculatorWindow::CalculatorWindow(Program& program, const WindowDesign& design) : Window(program, design) {}
+
+bool CalculatorWindow::isFull() const { return form_.design().name == FullWindowDesign().name; }
+
+// ---- Lifecycle
+
+void CalculatorWindow::Form_Load() {
+    for (int i = 0; i <= 4; ++i) form_("Text7", i).text.clear();
+    for (int i = 0; i <= 5; ++i) form_("Text9", i).text.clear();
+    form_("Text6").text.clear();
+    const LocalDateTime now = program_.Now();
+    form_("Text8", 0).text = MomentTextZeroSeconds(now);
+    form_("Text8", 1).text = form_("Text8", 0).text;
+    const LocalDateTime again = program_.Now();
+    form_("Text8", 2).text = YearText(again);
+    form_("Text8", 3).text = form_("Text8", 2).text;
+    form_.BringToFront(form_("Text8", 0));
+    form_.BringToFront(form_("Text8", 1));
+}
+
+void CalculatorWindow::Form_Activate() {
+    ZelvorinM& m = program_.zelvorinM;
+    if (m.WindowSwitch == ZelvorinM::kManualOpen) {
+        m.WindowSwitch = ZelvorinM::kNormal;
+        return;
+    }
+    m.WindowSwitch = ZelvorinM::kNormal;
+    // Visiting every entry field hands each pair over to its display twin and leaves the hour
+    // unit selected; the visits' focus handling runs after this handler, in this order.
+    for (int i : {1, 2, 3, 4, 5, 0, 2}) program_.SetFocus(*this, form_("Text9", i));
+    program_.SetFocus(*this, form_("Text8", 1));
+    if (form_("Option8").selected) signPlus = true;
+}
+
+void CalculatorWindow::Form_Unload(bool& cancel) {
+    if (program_.zelvorinM.WindowSwitch != ZelvorinM::kNormal) return;
+    const MessageAnswer answer =
+        program_.MsgBox(messages::kCloseQuestion, MessageButtons::OkCancel, messages::kCloseTitle);
+    if (answer == MessageAnswer::Cancel) cancel = true;
+}
+
+void CalculatorWindow::cmd2Mini_Click() {
+    program_.zelvorinM.WindowSwitch = ZelvorinM::kToMini;
+    if (program_.CloseCalculator(*this)) program_.ShowCalculator(CalculatorSize::Mini);
+}
+
+void CalculatorWindow::cmd2Big_Click() {
+    program_.zelvorinM.WindowSwitch = ZelvorinM::kToFull;
+    if (program_.CloseCalculator(*this)) program_.ShowCalculator(CalculatorSize::Full);
+}
+
+void CalculatorWindow::cmdManu_Click() { program_.ShowManual(); }
+
+// ---- Event routing
+
+void CalculatorWindow::GotFocus(Control& c) {
+    if (c.name() == "Text9") Text9_GotFocus(c.index());
+    else if (c.name() == "Text7") Text7_GotFocus(c.index());
+}
+
+void CalculatorWindow::LostFocus(Control& c) {
+    if (c.name() == "Text9") Text9_LostFocus(c.index());
+}
+
+void CalculatorWindow::Click(Control& c) {
+    const std::string_view name = c.name();
+    if (name == "cmd2Mini") cmd2Mini_Click();
+    else if (name == "cmd2Big") cmd2Big_Click();
+    else if (name == "cmdManu") cmdManu_Click();
+    else if (name == "cmdConvert") cmdConvert_Click();
+    else if (name == "cmdClearV") cmdClearV_Click();
+    else if (const UnitOption* u = UnitOptionNamed(name)) OptionUnit_Click(u->unit);
+}
+
+void CalculatorWindow::KeyDown(Control& c, int keyCode, int shift) {
+    if (c.name() == "Text9") Text9_KeyDown(c.index(), keyCode, shift);
+}
+
+// ---- Status marks and shared routines
+
+void CalculatorWindow::SetMark(int index, bool done) {
+    Control& mark = form_("Label6", index);
+    mark.text = done ? kDone : kNotDone;
+    mark.fore = done ? kBlue : kRed;
+}
+
+void CalculatorWindow::ResetStatusMarks() {
+    for (int i = 0; i < kMarkCount; ++i) SetMark(i, false);
+}
+
+void CalculatorWindow::ClearOtherUnits() {
+    for (const UnitOption& u : kUnitOptions) {
+        if (form_(u.option).selected) continue;
+        form_("Text9", u.field).text.clear();
+        if (u.field != kDhmsField) form_("Text7", u.field - 1).text.clear();
+    }
+}
+
+Unit CalculatorWindow::SelectedUnit() {
+    for (const UnitOption& u : kUnitOptions)
+        if (form_(u.option).selected) return u.unit;
+    return Unit::Hour;  // one option of the group is always selected
+}
+
+void CalculatorWindow::HandOverToTwin(int fieldIndex) {
+    Control& field = form_("Text9", fieldIndex);
+    Control& twin = form_("Text7", fieldIndex - 1);
+    twin.text = field.text;
+    field.visible = false;
+    twin.visible = true;
+}
+
+bool CalculatorWindow::ShowDuration(double T) {
+    // All five texts are made before any field is written, so that a duration that cannot be
+    // shown leaves every field as the user saw it.
+    const std::optional<DurationTexts> texts = DurationTextsFor(T);
+    if (!texts) return false;
+    form_("Text9", 4).text = texts->sec;
+    form_("Text9", 3).text = texts->min;
+    form_("Text9", 2).text = texts->hour;
+    form_("Text9", 1).text = texts->day;
+    form_("Text9", 0).text = texts->dhms;
+    for (int i = 1; i <= 4; ++i) form_("Text7", i - 1).text = form_("Text9", i).text;
+    for (int i = 1; i <= 4; ++i) {
+        form_("Text9", i).visible = false;
+        form_("Text7", i - 1).visible = true;
+    }
+    return true;
+}
+
+// ---- Conversion section: entry fields and their twins
+
+void CalculatorWindow::Text7_GotFocus(int Index) {
+    Control& twin = form_("Text7", Index);
+    Control& field = form_("Text9", Index + 1);
+    field.text = twin.text;
+    field.visible = true;
+    program_.SetFocus(*this, field);
+    twin.visible = false;
+}
+
+void CalculatorWindow::Text9_GotFocus(int Index) {
+    Control& field = form_("Text9", Index);
+    if (Index == kOperandField || (Index >= 1 && Index <= 4)) {
+        Control& twin = form_("Text7", Index - 1);
+        field.text = twin.text;
+        twin.visible = false;
+    }
+    if (Index == kOperandField) {
+        SetMark(kArithmeticMark, false);
+        return;
+    }
+    program_.SelectOption(*this, form_(kUnitOptions[static_cast<std::size_t>(Index)].option));
+    if (Index == kDhmsField) field.back = kLightYellow;
+    ResetStatusMarks();
+}
+
+void CalculatorWindow::Text9_LostFocus(int Index) {
+    if (Index != kDhmsField) {
+        HandOverToTwin(Index);
+        return;
+    }
+    Control& field = form_("Text9", kDhmsField);
+    field.back = kWindowBack;
+    const std::u16string typed = field.text;
+    if (typed.empty()) return;
+    if (std::optional<std::u16string> normalised = NormaliseDhmsEntry(typed)) {
+        field.text = std::move(*normalised);
+    } else {
+        program_.MsgBox(messages::kDhmsRejected);
+        field.text = typed;
+    }
+}
+
+void CalculatorWindow::Text9_KeyDown(int Index, int KeyCode, int Shift) {
+    if (KeyCode != keys::kEnter) return;
+    if (Shift == keys::kCtrl) {
+        Control& operand = form_("Text9", kOperandField);
+        operand.visible = true;
+        program_.SetFocus(*this, operand);
+        return;
+    }
+    program_.SetFocus(*this, form_("cmdConvert"));
+    if (Index != kOperandField) ClearOtherUnits();
+}
+
+// ---- Conversion section: commands and unit options
+
+void CalculatorWindow::cmdConvert_Click() {
+    bool allEmpty = form_("Text9", kDhmsField).text.empty();
+    for (int i = 0; i <= 3; ++i) allEmpty = allEmpty && form_("Text7", i).text.empty();
+    if (allEmpty) {
+        std::u16string text(messages::kNoDuration);
+        text += u"\r\n\r\n";
+        text += messages::kTreatedAsZero;
+        program_.MsgBox(text);
+    }
+    for (int i = 1; i <= 4; ++i) form_("Text9", i).text = form_("Text7", i - 1).text;
+
+    const Unit unit = SelectedUnit();
+    const auto& option = kUnitOptions[static_cast<std::size_t>(unit)];
+    const std::optional<double> T = DurationSeconds(unit, form_("Text9", option.field).text);
+    if (!T || !ShowDuration(*T)) {
+        program_.MsgBox(messages::kConversionError);
+        return;
+    }
+    SetMark(kConversionMark, true);
+    form_("Text6").text.clear();
+}
+
+void CalculatorWindow::cmdClearV_Click() {
+    for (int i = 0; i <= 4; ++i) form_("Text9", i).text.clear();
+    for (int i = 0; i <= 3; ++i) form_("Text7", i).text.clear();
+    for (int i = 1; i <= 4; ++i) {
+        form_("Text9", i).visible = false;
+        form_("Text7", i - 1).visible = true;
+    }
+    ResetStatusMarks();
+}
+
+void CalculatorWindow::OptionUnit_Click(Unit unit) {
+    const std::u16string_view name = kUnitOptions[static_cast<std::size_t>(unit)].arithmeticUnit;
+    form_("Label5", 0).text = name;
+    form_("Label5", 1).text = name;
+    form_("Text6").text.clear();
+    SetMark(kArithmeticMark, false);
+}
+
+}  // namespace zel

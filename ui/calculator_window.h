@@ -1,0 +1,57 @@
+#pragma once
+// The calculator window's handlers, written once for both the full and the mini window:
+// both carry the same controls under the same names, so every handler works in either.
+
+#include "core/conversion.h"
+#include "ui/window.h"
+
+namespace zel {
+
+class CalculatorWindow : public Window {
+public:
+    CalculatorWindow(Program& program, const WindowDesign& design);
+
+    bool isFull() const;
+
+    // Window lifecycle.
+    void Form_Load() override;
+    void Form_Activate() override;
+    void Form_Unload(bool& cancel) override;
+
+    // Event routing from the program to the named handlers below.
+    void GotFocus(Control& control) override;
+    void LostFocus(Control& control) override;
+    void Click(Control& control) override;
+    void KeyDown(Control& control, int keyCode, int shift) override;
+
+    // Switching, manual.
+    void cmd2Mini_Click();
+    void cmd2Big_Click();
+    void cmdManu_Click();
+
+    // Conversion section.
+    void Text7_GotFocus(int Index);
+    void Text9_GotFocus(int Index);
+    void Text9_LostFocus(int Index);
+    void Text9_KeyDown(int Index, int KeyCode, int Shift);
+    void cmdConvert_Click();
+    void cmdClearV_Click();
+    void OptionUnit_Click(Unit unit);  // Option3_Click … Option7_Click
+
+    // Shared routines.
+    void ResetStatusMarks();
+    void ClearOtherUnits();
+    // Writes the duration of T seconds into the five conversion fields and shows the twins.
+    // Returns false, writing nothing, when the duration cannot be shown.
+    bool ShowDuration(double T);
+
+    // Sign state of the arithmetic section: true while plus is the sign last chosen.
+    bool signPlus = false;
+
+private:
+    void SetMark(int index, bool done);
+    void HandOverToTwin(int fieldIndex);
+    Unit SelectedUnit();
+};
+
+}  // namespace zel

@@ -1,0 +1,30 @@
+#pragma once
+// The manual window: the usage text in one scrollable box that follows the window's size.
+
+#include "ui/window.h"
+
+namespace zel {
+
+class ManualWindow : public Window {
+public:
+    explicit ManualWindow(Program& program);
+
+    // The window's outer size (frame and title bar included) in twips.
+    double outerWidth() const { return outerWidth_; }
+    double outerHeight() const { return outerHeight_; }
+    // The outer size of a freshly shown window: its client area and a standard frame.
+    static constexpr double kFrameWidth = 120;
+    static constexpr double kFrameHeight = 405;
+
+    void Form_Load() override;
+    // The window now has this outer size; keeps it from getting too small and fits the text box.
+    void Resized(double outerWidth, double outerHeight);
+
+private:
+    void Form_Resize();
+
+    double outerWidth_;
+    double outerHeight_;
+};
+
+}  // namespace zel

@@ -1,0 +1,282 @@
+#include "ui/program.h"
+
+#include "core/text.h"
+#include "ui/calculator_window.h"
+#include "ui/keys.h"
+#include "ui/manual/manual_window.h"
+
+namespace zel {
+
+Program::Program(MessageBoxes& messageBoxes, Clock& clock) : messageBoxes_(messageBoxes), clock_(clock) {}
+
+Program::~Program() = default;
+
+// Runs one action; the outermost one then runs the queued focus handling and any activation.
+template <class F>
+void Program::RunAction(F&& action) {
+    ++depth_;
+    action();
+    --depth_;
+    if (depth_ == 0) Settle();
+}
+
+void Program::Settle() {
+    ++depth_;  // handlers run from here queue their own focus moves behind the current ones
+    while (!focusQueue_.empty() || pendingActivation_) {
+        if (!focusQueue_.empty()) {
+            const QueuedFocusEvent event = focusQueue_.front();
+            focusQueue_.pop_front();
+            if (event.window->closed) continue;
+            TraceEvent(event.gained ? "GotFocus" : "LostFocus", *event.control);
+            if (event.gained)
+                event.window->GotFocus(*event.control);
+            else
+                event.window->LostFocus(*event.control);
+            continue;
+        }
+        Window* window = pendingActivation_;
+        pendingActivation_ = nullptr;
+        if (window->closed) continue;
+        Trace(std::string("Activate ") + std::string(window->form().design().name));
+        window->Form_Activate();
+    }
+    --depth_;
+    closedWindows_.clear();
+}
+
+void Program::Trace(const std::string& line) {
+    if (trace) trace(line);
+}
+
+void Program::TraceEvent(const char* event, const Control& control) {
+    if (trace) trace(std::string("  ") + event + " " + control.id().ToString());
+}
+
+Window* Program::activeWindow() {
+    if (manual_) return manual_.get();
+    return calculator_.get();
+}
+
+Control* Program::ActiveControl(const ControlId& id) {
+    Window* window = activeWindow();
+    if (!window) return nullptr;
+    return window->form().Find(id);
+}
+
+// ---- Opening and closing windows
+
+void Program::Start() {
+    started_ = true;
+    Trace("start");
+    RunAction([&] { ShowCalculator(CalculatorSize::Full); });
+}
+
+void Program::ShowCalculator(CalculatorSize size) {
+    const WindowDesign& design = size == CalculatorSize::Full ? FullWindowDesign() : MiniWindowDesign();
+    calculator_ = std::make_unique<CalculatorWindow>(*this, design);
+    ++windowGeneration_;
+    Trace(std::string("Load ") + std::string(design.name));
+    calculator_->Form_Load();
+    // Until the activation moves it, the focus rests on the first control in tab order.
+    calculator_->form().focus = calculator_->form().FirstInTabOrder();
+    pendingActivation_ = calculator_.get();
+}
+
+bool Program::CloseCalculator(Window& window) {
+    bool cancel = false;
+    Trace(std::string("Unload ") + std::string(window.form().design().name));
+    window.Form_Unload(cancel);
+    if (cancel) return false;
+    window.closed = true;
+    if (calculator_.get() == &window) closedWindows_.push_back(std::move(calculator_));
+    ++windowGeneration_;
+    return true;
+}
+
+void Program::ShowManual() {
+    manual_ = std::make_unique<ManualWindow>(*this);
+    ++windowGeneration_;
+    Trace("Load ZelvorinManu");
+    manual_->Form_Load();
+    manual_->form().focus = manual_->form().FirstInTabOrder();
+}
+
+void Program::UserClose() {
+    Trace("close");
+    if (!calculator_ || manual_) return;
+    RunAction([&] { CloseCalculator(*calculator_); });
+}
+
+void Program::UserCloseManual() {
+    Trace("closemanual");
+    if (!manual_) return;
+    RunAction([&] {
+        manual_->closed = true;
+        closedWindows_.push_back(std::move(manual_));
+        ++windowGeneration_;
+        // The calculator window becomes the active window again.
+        if (calculator_) pendingActivation_ = calculator_.get();
+    });
+}
+
+void Program::UserResizeManual(double outerWidth, double outerHeight) {
+    if (!manual_) return;
+    RunAction([&] { manual_->Resized(outerWidth, outerHeight); });
+}
+
+// ---- Focus, clicks and keys
+
+void Program::SetFocus(Window& window, Control& control) {
+    Form& form = window.form();
+    Control* old = form.focus;
+    if (old == &control) return;
+    form.focus = &control;
+    if (trace) trace("  SetFocus " + control.id().ToString());
+    if (old) focusQueue_.push_back({&window, old, false});
+    focusQueue_.push_back({&window, &control, true});
+}
+
+void Program::MoveFocusNow(Window& window, Control& target) {
+    Form& form = window.form();
+    Control* old = form.focus;
+    if (old == &target) return;
+    form.focus = &target;
+    if (old) {
+        TraceEvent("LostFocus", *old);
+        window.LostFocus(*old);
+    }
+    if (window.closed) return;
+    TraceEvent("GotFocus", target);
+    window.GotFocus(target);
+}
+
+void Program::SelectOption(Window& window, Control& option) {
+    if (option.selected) return;
+    for (Control* other : window.form().OptionGroup(option)) other->selected = false;
+    option.selected = true;
+    TraceEvent("Click", option);
+    window.Click(option);
+}
+
+void Program::ClickNow(Window& window, Control& control) {
+    switch (control.kind()) {
+        case Kind::Option:
+            SelectOption(window, control);
+            break;
+        case Kind::Button:
+        case Kind::Label:
+        case Kind::TextBox:
+            TraceEvent("Click", control);
+            window.Click(control);
+            break;
+        case Kind::Frame:
+        case Kind::Line:
+            break;
+    }
+}
+
+bool Program::UserFocus(const ControlId& id) {
+    Trace("focus " + id.ToString());
+    Window* window = activeWindow();
+    Control* target = ActiveControl(id);
+    if (!target || !window->form().CanFocusByClick(*target)) return true;
+    const int before = messageCount_;
+    RunAction([&] { MoveFocusNow(*window, *target); });
+    return messageCount_ == before;
+}
+
+bool Program::UserPress(const ControlId& id) {
+    Window* window = activeWindow();
+    Control* target = ActiveControl(id);
+    if (!target || !window->form().CanFocusByClick(*target)) return true;
+    const int before = messageCount_;
+    RunAction([&] { MoveFocusNow(*window, *target); });
+    return messageCount_ == before;
+}
+
+void Program::UserRelease(const ControlId& id) {
+    Window* window = activeWindow();
+    Control* target = ActiveControl(id);
+    if (!target || !window->form().IsShown(*target)) return;
+    RunAction([&] { ClickNow(*window, *target); });
+}
+
+void Program::UserClick(const ControlId& id) {
+    Trace("click " + id.ToString());
+    if (UserPress(id)) UserRelease(id);
+}
+
+void Program::UserDblClick(const ControlId& id) {
+    Trace("dblclick " + id.ToString());
+    if (!UserPress(id)) return;
+    Window* window = activeWindow();
+    Control* target = ActiveControl(id);
+    if (!target || !window->form().IsShown(*target)) return;
+    RunAction([&] {
+        TraceEvent("DblClick", *target);
+        window->DblClick(*target);
+    });
+}
+
+void Program::UserType(const ControlId& id, std::u16string text) {
+    Trace("type " + id.ToString() + " \"" + ToUtf8(text) + "\"");
+    Control* target = ActiveControl(id);
+    if (!target || target->kind() != Kind::TextBox) return;
+    target->text = std::move(text);
+}
+
+void Program::UserKey(int keyCode, int shift) {
+    Trace("key " + std::to_string(keyCode) + " shift " + std::to_string(shift));
+    Window* window = activeWindow();
+    if (!window) return;
+    Form& form = window->form();
+    Control* focused = form.focus;
+    const bool noCtrlAlt = (shift & (keys::kCtrl | keys::kAlt)) == 0;
+
+    if (keyCode == keys::kTab) {
+        if (!noCtrlAlt) return;
+        Control* next = form.NextInTabOrder(focused, (shift & keys::kShift) == 0);
+        if (next && next != focused) RunAction([&] { MoveFocusNow(*window, *next); });
+        return;
+    }
+    if (!focused) return;
+    switch (focused->kind()) {
+        case Kind::Button:
+            if ((keyCode == keys::kEnter || keyCode == keys::kSpace) && noCtrlAlt)
+                RunAction([&] { ClickNow(*window, *focused); });
+            return;
+        case Kind::Option: {
+            // Arrow keys move through the options of a group, selecting each one reached.
+            const bool back = keyCode == keys::kLeft || keyCode == keys::kUp;
+            const bool ahead = keyCode == keys::kRight || keyCode == keys::kDown;
+            if (!back && !ahead) return;
+            const auto group = form.OptionGroup(*focused);
+            std::size_t at = 0;
+            while (group[at] != focused) ++at;
+            Control* next = group[(at + (back ? group.size() - 1 : 1)) % group.size()];
+            RunAction([&] {
+                MoveFocusNow(*window, *next);
+                if (!window->closed && form.focus == next) SelectOption(*window, *next);
+            });
+            return;
+        }
+        case Kind::TextBox:
+            RunAction([&] {
+                TraceEvent("KeyDown", *focused);
+                window->KeyDown(*focused, keyCode, shift);
+            });
+            return;
+        default:
+            return;
+    }
+}
+
+// ---- Message boxes
+
+MessageAnswer Program::MsgBox(std::u16string_view text, MessageButtons buttons, std::u16string_view title) {
+    ++messageCount_;
+    Trace("  message \"" + ToUtf8(text) + "\"");
+    return messageBoxes_.Show(std::u16string(text), std::u16string(title), buttons);
+}
+
+}  // namespace zel

@@ -1,0 +1,115 @@
+#pragma once
+// The running program: its windows, the focus, and the order in which handlers run.
+//
+// A user action runs its handlers at once. A handler that moves the focus only records the new
+// focus owner; the focus-loss and focus-gain handlers of that move are queued and run after the
+// outermost handler has finished, in the order of the moves, each to completion. A handler that
+// selects an option runs the option's click at once. The activation of a newly shown window runs
+// after the handler that showed it.
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/messages.h"
+#include "ui/services.h"
+#include "ui/window.h"
+#include "ui/zelvorin_m.h"
+
+namespace zel {
+
+class ManualWindow;
+
+enum class CalculatorSize { Full, Mini };
+
+class Program {
+public:
+    Program(MessageBoxes& messageBoxes, Clock& clock);
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    ZelvorinM zelvorinM;
+
+    // ---- The user's actions. Each returns once every handler it caused has run.
+    // The program starts: the full window is loaded, shown and activated.
+    void Start();
+    // Moves the focus to the control, as a click that only focuses or the Tab key would.
+    // Returns false when a message box appeared during the move.
+    bool UserFocus(const ControlId& id);
+    // A mouse click: a control that takes the focus gets it first; the click follows unless
+    // that focus move showed a message box (the box took the mouse).
+    void UserClick(const ControlId& id);
+    // The two halves of a mouse click, for a view that sees the press and the release apart.
+    bool UserPress(const ControlId& id);
+    void UserRelease(const ControlId& id);
+    void UserDblClick(const ControlId& id);
+    // The user replaced the whole text of a text box (typing, pasting, deleting).
+    void UserType(const ControlId& id, std::u16string text);
+    // A key goes down on the focused control; shift is the sum of keys::kShift, kCtrl, kAlt.
+    void UserKey(int keyCode, int shift);
+    // The close box of the calculator window and of the manual window.
+    void UserClose();
+    void UserCloseManual();
+    // The user resized the manual window to this outer size in twips.
+    void UserResizeManual(double outerWidth, double outerHeight);
+
+    // ---- What handlers use.
+    void SetFocus(Window& window, Control& control);
+    void SelectOption(Window& window, Control& option);
+    MessageAnswer MsgBox(std::u16string_view text, MessageButtons buttons = MessageButtons::Ok,
+                         std::u16string_view title = messages::kTitle);
+    LocalDateTime Now() { return clock_.Now(); }
+    // Closes a calculator window; returns false when its unload cancelled the close.
+    bool CloseCalculator(Window& window);
+    // Loads a fresh calculator window and shows it; its activation follows the current handler.
+    void ShowCalculator(CalculatorSize size);
+    // Loads the manual window and shows it modally.
+    void ShowManual();
+
+    // ---- State, for views and scripts.
+    Window* calculator() { return calculator_.get(); }
+    ManualWindow* manual() { return manual_.get(); }
+    // The window that takes the user's input: the manual while it is open.
+    Window* activeWindow();
+    bool ended() const { return started_ && !calculator_; }
+    // Counts the message boxes shown so far.
+    int messageCount() const { return messageCount_; }
+    // Changes whenever a window is opened or closed.
+    std::uint64_t windowGeneration() const { return windowGeneration_; }
+    // When set, receives one line for every action and event, for transcripts.
+    std::function<void(const std::string&)> trace;
+
+private:
+    struct QueuedFocusEvent {
+        Window* window;
+        Control* control;
+        bool gained;
+    };
+
+    template <class F>
+    void RunAction(F&& action);
+    void Settle();
+    void MoveFocusNow(Window& window, Control& target);
+    void ClickNow(Window& window, Control& control);
+    void Trace(const std::string& line);
+    void TraceEvent(const char* event, const Control& control);
+    Control* ActiveControl(const ControlId& id);
+
+    MessageBoxes& messageBoxes_;
+    Clock& clock_;
+    std::unique_ptr<Window> calculator_;
+    std::unique_ptr<ManualWindow> manual_;
+    std::vector<std::unique_ptr<Window>> closedWindows_;  // kept alive until the current action ends
+    std::deque<QueuedFocusEvent> focusQueue_;
+    Window* pendingActivation_ = nullptr;
+    int depth_ = 0;
+    int messageCount_ = 0;
+    std::uint64_t windowGeneration_ = 0;
+    bool started_ = false;
+};
+
+}  // namespace zel

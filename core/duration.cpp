@@ -1,5 +1,6 @@
 #include "core/duration.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <string>
@@ -71,9 +72,11 @@ std::optional<DurationTexts> DurationTextsFor(double seconds) {
   const double days = std::floor(magnitude / kSecondsPerDay);
   if (days > kLargestDayCount) return std::nullopt;
 
-  // Far up the range the product is inexact and the rest may leave 0..86400
-  // by a few thousand seconds; it is written as it comes.
-  const double rest = RoundHalfEven(magnitude - days * kSecondsPerDay);
+  // Far up the range (beyond 2^53 seconds) the product is inexact and the rest
+  // may leave 0..86400 by a few thousand seconds; it is kept within a day so
+  // that the clock part never shows negative or oversized pieces.
+  const double rest =
+      std::clamp(RoundHalfEven(magnitude - days * kSecondsPerDay), 0.0, kSecondsPerDay);
   const Clock clock = SplitSeconds(static_cast<std::int64_t>(rest));
 
   std::u16string dhms = w < 0.0 ? u"-" : u"";

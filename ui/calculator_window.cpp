@@ -129,7 +129,7 @@ void CalculatorWindow::KeyDown(Control& c, int keyCode, int shift) {
 
 void CalculatorWindow::SetMark(int index, bool done) {
     Control& mark = form_("Label6", index);
-    mark.text = done ? kDone : kNotDone;
+    mark.text = std::u16string(done ? kDone : kNotDone);
     mark.fore = done ? kBlue : kRed;
 }
 
@@ -239,9 +239,10 @@ void CalculatorWindow::cmdConvert_Click() {
     bool allEmpty = form_("Text9", kDhmsField).text.empty();
     for (int i = 0; i <= 3; ++i) allEmpty = allEmpty && form_("Text7", i).text.empty();
     if (allEmpty) {
-        std::u16string text(messages::kNoDuration);
-        text += u"\r\n\r\n";
-        text += messages::kTreatedAsZero;
+        constexpr std::u16string_view kBlankLine = u"\r\n\r\n";
+        std::u16string text;
+        text.reserve(messages::kNoDuration.size() + kBlankLine.size() + messages::kTreatedAsZero.size());
+        text.append(messages::kNoDuration).append(kBlankLine).append(messages::kTreatedAsZero);
         program_.MsgBox(text);
     }
     for (int i = 1; i <= 4; ++i) form_("Text9", i).text = form_("Text7", i - 1).text;

@@ -177,12 +177,7 @@ void Program::ClickNow(Window& window, Control& control) {
 
 bool Program::UserFocus(const ControlId& id) {
     Trace("focus " + id.ToString());
-    Window* window = activeWindow();
-    Control* target = ActiveControl(id);
-    if (!target || !window->form().CanFocusByClick(*target)) return true;
-    const int before = messageCount_;
-    RunAction([&] { MoveFocusNow(*window, *target); });
-    return messageCount_ == before;
+    return UserPress(id);
 }
 
 bool Program::UserPress(const ControlId& id) {

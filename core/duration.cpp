@@ -20,75 +20,72 @@ constexpr double kLargestDayCount = 922337203685477.0;
 
 // The "00" format: at least two digits, '-' in front of negative values.
 std::u16string TwoDigits(std::int64_t value) {
-  const bool negative = value < 0;
-  std::string digits = std::to_string(negative ? -value : value);
-  if (digits.size() < 2) digits.insert(0, 1, '0');
-  if (negative) digits.insert(0, 1, '-');
-  return std::u16string(digits.begin(), digits.end());
+    const bool negative = value < 0;
+    std::string digits = std::to_string(negative ? -value : value);
+    if (digits.size() < 2) digits.insert(0, 1, '0');
+    if (negative) digits.insert(0, 1, '-');
+    return std::u16string(digits.begin(), digits.end());
 }
 
 std::u16string DayCountText(double days) {
-  std::u16string text = WholeNumberText(days);
-  if (days <= 9999.0) text = (u"0000" + text).substr(text.size());
-  return text;
+    std::u16string text = WholeNumberText(days);
+    if (days <= 9999.0) text = (u"0000" + text).substr(text.size());
+    return text;
 }
 
 // Integer division and remainder of a whole number of seconds, truncating
 // towards zero as the program's integer arithmetic does.
 struct Clock {
-  std::int64_t hours, minutes, seconds;
+    std::int64_t hours, minutes, seconds;
 };
 
-Clock SplitSeconds(std::int64_t total) {
-  return {total / 3600, (total % 3600) / 60, total % 60};
-}
+Clock SplitSeconds(std::int64_t total) { return {total / 3600, (total % 3600) / 60, total % 60}; }
 
 // Rounds to the nearest whole number, halves to the even neighbour, without
 // relying on the floating-point environment's rounding mode.
 double RoundHalfEven(double x) {
-  const double down = std::floor(x);
-  const double diff = x - down;
-  if (diff < 0.5) return down;
-  if (diff > 0.5) return down + 1.0;
-  return std::fmod(down, 2.0) == 0.0 ? down : down + 1.0;
+    const double down = std::floor(x);
+    const double diff = x - down;
+    if (diff < 0.5) return down;
+    if (diff > 0.5) return down + 1.0;
+    return std::fmod(down, 2.0) == 0.0 ? down : down + 1.0;
 }
 
 }  // namespace
 
 std::optional<DurationTexts> DurationTextsFor(double seconds) {
-  if (!std::isfinite(seconds)) return std::nullopt;
+    if (!std::isfinite(seconds)) return std::nullopt;
 
-  DurationTexts texts;
-  texts.sec = WholeNumberText(std::floor(seconds + 0.5));
+    DurationTexts texts;
+    texts.sec = WholeNumberText(std::floor(seconds + 0.5));
 
-  double w = seconds / 60.0;
-  texts.min = FixedPointText(w, 3);
-  w /= 60.0;
-  texts.hour = FixedPointText(w, 5);
-  w /= 24.0;
-  texts.day = FixedPointText(w, 7);
+    double w = seconds / 60.0;
+    texts.min = FixedPointText(w, 3);
+    w /= 60.0;
+    texts.hour = FixedPointText(w, 5);
+    w /= 24.0;
+    texts.day = FixedPointText(w, 7);
 
-  const double magnitude = std::fabs(seconds);
-  const double days = std::floor(magnitude / kSecondsPerDay);
-  if (days > kLargestDayCount) return std::nullopt;
+    const double magnitude = std::fabs(seconds);
+    const double days = std::floor(magnitude / kSecondsPerDay);
+    if (days > kLargestDayCount) return std::nullopt;
 
-  // Far up the range (beyond 2^53 seconds) the product is inexact and the rest
-  // may leave 0..86400 by a few thousand seconds; it is kept within a day so
-  // that the clock part never shows negative or oversized pieces.
-  const double rest =
-      std::clamp(RoundHalfEven(magnitude - days * kSecondsPerDay), 0.0, kSecondsPerDay);
-  const Clock clock = SplitSeconds(static_cast<std::int64_t>(rest));
+    // Far up the range (beyond 2^53 seconds) the product is inexact and the rest
+    // may leave 0..86400 by a few thousand seconds; it is kept within a day so
+    // that the clock part never shows negative or oversized pieces.
+    const double rest = std::clamp(RoundHalfEven(magnitude - days * kSecondsPerDay), 0.0, kSecondsPerDay);
+    const Clock clock = SplitSeconds(static_cast<std::int64_t>(rest));
 
-  std::u16string dhms = w < 0.0 ? u"-" : u"";
-  dhms += DayCountText(days);
-  dhms += u' ';
-  dhms += TwoDigits(clock.hours);
-  dhms += u':';
-  dhms += TwoDigits(clock.minutes);
-  dhms += u':';
-  dhms += TwoDigits(clock.seconds);
-  texts.dhms = std::move(dhms);
-  return texts;
+    std::u16string dhms = w < 0.0 ? u"-" : u"";
+    dhms += DayCountText(days);
+    dhms += u' ';
+    dhms += TwoDigits(clock.hours);
+    dhms += u':';
+    dhms += TwoDigits(clock.minutes);
+    dhms += u':';
+    dhms += TwoDigits(clock.seconds);
+    texts.dhms = std::move(dhms);
+    return texts;
 }
 
 }  // namespace zel

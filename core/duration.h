@@ -7,11 +7,11 @@
 namespace zel {
 
 struct DurationTexts {
-  std::u16string dhms;  // "[-]dddd hh:nn:ss"
-  std::u16string day;   // 7 decimals
-  std::u16string hour;  // 5 decimals
-  std::u16string min;   // 3 decimals
-  std::u16string sec;   // whole seconds
+    std::u16string dhms;  // "[-]dddd hh:nn:ss"
+    std::u16string day;   // 7 decimals
+    std::u16string hour;  // 5 decimals
+    std::u16string min;   // 3 decimals
+    std::u16string sec;   // whole seconds
 };
 
 // The texts of a duration of `seconds`:

@@ -6,7 +6,7 @@
 namespace zel {
 
 struct LocalDateTime {
-  int year, month, day, hour, minute, second;
+    int year, month, day, hour, minute, second;
 };
 
 std::u16string MomentTextZeroSeconds(const LocalDateTime& t);  // "mm/dd hh:nn:00"

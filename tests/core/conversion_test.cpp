@@ -11,51 +11,51 @@ namespace {
 
 // The conversion command: read the selected field, then show the duration.
 TEST(Conversion, ReadsTheSelectedFieldAndShowsAllForms) {
-  const struct {
-    Unit unit;
-    std::u16string field;
-    std::u16string dhms, day, hour, min, sec;
-  } cases[] = {
-      {Unit::Hour, u"1.5", u"0000 01:30:00", u"0.0625000", u"1.50000", u"90.000", u"5400"},
-      {Unit::Sec, u"-90.7", u"-0000 00:01:31", u"-0.0010498", u"-0.02519", u"-1.512", u"-91"},
-      {Unit::Dhms, u"-0023 13:45:06", u"-0023 13:45:06", u"-23.5729861", u"-565.75167", u"-33945.100", u"-2036706"},
-      {Unit::Dhms, u"0000 00:30:00", u"0000 00:30:00", u"0.0208333", u"0.50000", u"30.000", u"1800"},
-      {Unit::Day, u"0.5", u"0000 12:00:00", u"0.5000000", u"12.00000", u"720.000", u"43200"},
-      {Unit::Dhms, u"", u"0000 00:00:00", u"0.0000000", u"0.00000", u"0.000", u"0"},
-      {Unit::Hour, u"", u"0000 00:00:00", u"0.0000000", u"0.00000", u"0.000", u"0"},
-      // A text left as typed is read by the fixed positions after the space.
-      {Unit::Dhms, u"23 134506", u"0023 13:50:00", u"23.5763889", u"565.83333", u"33950.000", u"2037000"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(testing::PrintToString(c.field));
-    const auto seconds = DurationSeconds(c.unit, c.field);
-    ASSERT_TRUE(seconds.has_value());
-    const auto texts = DurationTextsFor(*seconds);
-    ASSERT_TRUE(texts.has_value());
-    EXPECT_EQ(texts->dhms, c.dhms);
-    EXPECT_EQ(texts->day, c.day);
-    EXPECT_EQ(texts->hour, c.hour);
-    EXPECT_EQ(texts->min, c.min);
-    EXPECT_EQ(texts->sec, c.sec);
-  }
+    const struct {
+        Unit unit;
+        std::u16string field;
+        std::u16string dhms, day, hour, min, sec;
+    } cases[] = {
+        {Unit::Hour, u"1.5", u"0000 01:30:00", u"0.0625000", u"1.50000", u"90.000", u"5400"},
+        {Unit::Sec, u"-90.7", u"-0000 00:01:31", u"-0.0010498", u"-0.02519", u"-1.512", u"-91"},
+        {Unit::Dhms, u"-0023 13:45:06", u"-0023 13:45:06", u"-23.5729861", u"-565.75167", u"-33945.100", u"-2036706"},
+        {Unit::Dhms, u"0000 00:30:00", u"0000 00:30:00", u"0.0208333", u"0.50000", u"30.000", u"1800"},
+        {Unit::Day, u"0.5", u"0000 12:00:00", u"0.5000000", u"12.00000", u"720.000", u"43200"},
+        {Unit::Dhms, u"", u"0000 00:00:00", u"0.0000000", u"0.00000", u"0.000", u"0"},
+        {Unit::Hour, u"", u"0000 00:00:00", u"0.0000000", u"0.00000", u"0.000", u"0"},
+        // A text left as typed is read by the fixed positions after the space.
+        {Unit::Dhms, u"23 134506", u"0023 13:50:00", u"23.5763889", u"565.83333", u"33950.000", u"2037000"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.field));
+        const auto seconds = DurationSeconds(c.unit, c.field);
+        ASSERT_TRUE(seconds.has_value());
+        const auto texts = DurationTextsFor(*seconds);
+        ASSERT_TRUE(texts.has_value());
+        EXPECT_EQ(texts->dhms, c.dhms);
+        EXPECT_EQ(texts->day, c.day);
+        EXPECT_EQ(texts->hour, c.hour);
+        EXPECT_EQ(texts->min, c.min);
+        EXPECT_EQ(texts->sec, c.sec);
+    }
 }
 
 TEST(DurationSeconds, DhmsReadingDetails) {
-  EXPECT_EQ(DurationSeconds(Unit::Dhms, u"  0001 01:01:01  "), 90061.0);
-  EXPECT_EQ(DurationSeconds(Unit::Dhms, u"- 01:00:00"), -3600.0);  // space right after the sign
-  EXPECT_EQ(DurationSeconds(Unit::Dhms, u"2 abc"), 172800.0);  // unreadable parts count 0
-  EXPECT_EQ(DurationSeconds(Unit::Sec, u"abc"), 0.0);
+    EXPECT_EQ(DurationSeconds(Unit::Dhms, u"  0001 01:01:01  "), 90061.0);
+    EXPECT_EQ(DurationSeconds(Unit::Dhms, u"- 01:00:00"), -3600.0);  // space right after the sign
+    EXPECT_EQ(DurationSeconds(Unit::Dhms, u"2 abc"), 172800.0);      // unreadable parts count 0
+    EXPECT_EQ(DurationSeconds(Unit::Sec, u"abc"), 0.0);
 }
 
 TEST(DurationSeconds, Failures) {
-  EXPECT_EQ(DurationSeconds(Unit::Dhms, u"134506"), std::nullopt);  // no space
-  EXPECT_EQ(DurationSeconds(Unit::Dhms, std::u16string(255, u'1') + u" 00:00:00"), std::nullopt);
-  EXPECT_EQ(DurationSeconds(Unit::Dhms, u"1e999 00:00:00"), std::nullopt);
-  EXPECT_EQ(DurationSeconds(Unit::Dhms, u"1e304 00:00:00"), std::nullopt);  // product overflows
-  EXPECT_EQ(DurationSeconds(Unit::Day, u"1e304"), std::nullopt);
-  EXPECT_EQ(DurationSeconds(Unit::Sec, u"1e999"), std::nullopt);
-  EXPECT_EQ(DurationSeconds(Unit::Sec, u"1e308"), 1e308);
-  EXPECT_EQ(DurationSeconds(Unit::Sec, u"1e-999"), 0.0);
+    EXPECT_EQ(DurationSeconds(Unit::Dhms, u"134506"), std::nullopt);  // no space
+    EXPECT_EQ(DurationSeconds(Unit::Dhms, std::u16string(255, u'1') + u" 00:00:00"), std::nullopt);
+    EXPECT_EQ(DurationSeconds(Unit::Dhms, u"1e999 00:00:00"), std::nullopt);
+    EXPECT_EQ(DurationSeconds(Unit::Dhms, u"1e304 00:00:00"), std::nullopt);  // product overflows
+    EXPECT_EQ(DurationSeconds(Unit::Day, u"1e304"), std::nullopt);
+    EXPECT_EQ(DurationSeconds(Unit::Sec, u"1e999"), std::nullopt);
+    EXPECT_EQ(DurationSeconds(Unit::Sec, u"1e308"), 1e308);
+    EXPECT_EQ(DurationSeconds(Unit::Sec, u"1e-999"), 0.0);
 }
 
 }  // namespace

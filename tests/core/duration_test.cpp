@@ -10,53 +10,53 @@ namespace zel {
 namespace {
 
 struct Case {
-  double seconds;
-  std::u16string dhms, day, hour, min, sec;
+    double seconds;
+    std::u16string dhms, day, hour, min, sec;
 };
 
 void ExpectTexts(const Case& c) {
-  SCOPED_TRACE(testing::Message() << "T = " << c.seconds);
-  const auto texts = DurationTextsFor(c.seconds);
-  ASSERT_TRUE(texts.has_value());
-  EXPECT_EQ(texts->dhms, c.dhms);
-  EXPECT_EQ(texts->day, c.day);
-  EXPECT_EQ(texts->hour, c.hour);
-  EXPECT_EQ(texts->min, c.min);
-  EXPECT_EQ(texts->sec, c.sec);
+    SCOPED_TRACE(testing::Message() << "T = " << c.seconds);
+    const auto texts = DurationTextsFor(c.seconds);
+    ASSERT_TRUE(texts.has_value());
+    EXPECT_EQ(texts->dhms, c.dhms);
+    EXPECT_EQ(texts->day, c.day);
+    EXPECT_EQ(texts->hour, c.hour);
+    EXPECT_EQ(texts->min, c.min);
+    EXPECT_EQ(texts->sec, c.sec);
 }
 
 TEST(DurationTextsFor, WritesAllFiveForms) {
-  const Case cases[] = {
-      {0, u"0000 00:00:00", u"0.0000000", u"0.00000", u"0.000", u"0"},
-      {90061, u"0001 01:01:01", u"1.0423727", u"25.01694", u"1501.017", u"90061"},
-      {-5400, u"-0000 01:30:00", u"-0.0625000", u"-1.50000", u"-90.000", u"-5400"},
-      {4444.416, u"0000 01:14:04", u"0.0514400", u"1.23456", u"74.074", u"4444"},
-      {864000000, u"10000 00:00:00", u"10000.0000000", u"240000.00000", u"14400000.000", u"864000000"},
-      // The whole seconds round halves upwards, the dhms remainder to even.
-      {2.5, u"0000 00:00:02", u"0.0000289", u"0.00069", u"0.042", u"3"},
-      {3.5, u"0000 00:00:04", u"0.0000405", u"0.00097", u"0.058", u"4"},
-      {-2.5, u"-0000 00:00:02", u"-0.0000289", u"-0.00069", u"-0.042", u"-2"},
-      // The remainder reaches a whole day after the days were split off.
-      {86399.6, u"0000 24:00:00", u"0.9999954", u"23.99989", u"1439.993", u"86400"},
-      {-0.2, u"-0000 00:00:00", u"-0.0000023", u"-0.00006", u"-0.003", u"0"},
-      {863999999, u"9999 23:59:59", u"9999.9999884", u"239999.99972", u"14399999.983", u"863999999"},
-  };
-  for (const auto& c : cases) ExpectTexts(c);
+    const Case cases[] = {
+        {0, u"0000 00:00:00", u"0.0000000", u"0.00000", u"0.000", u"0"},
+        {90061, u"0001 01:01:01", u"1.0423727", u"25.01694", u"1501.017", u"90061"},
+        {-5400, u"-0000 01:30:00", u"-0.0625000", u"-1.50000", u"-90.000", u"-5400"},
+        {4444.416, u"0000 01:14:04", u"0.0514400", u"1.23456", u"74.074", u"4444"},
+        {864000000, u"10000 00:00:00", u"10000.0000000", u"240000.00000", u"14400000.000", u"864000000"},
+        // The whole seconds round halves upwards, the dhms remainder to even.
+        {2.5, u"0000 00:00:02", u"0.0000289", u"0.00069", u"0.042", u"3"},
+        {3.5, u"0000 00:00:04", u"0.0000405", u"0.00097", u"0.058", u"4"},
+        {-2.5, u"-0000 00:00:02", u"-0.0000289", u"-0.00069", u"-0.042", u"-2"},
+        // The remainder reaches a whole day after the days were split off.
+        {86399.6, u"0000 24:00:00", u"0.9999954", u"23.99989", u"1439.993", u"86400"},
+        {-0.2, u"-0000 00:00:00", u"-0.0000023", u"-0.00006", u"-0.003", u"0"},
+        {863999999, u"9999 23:59:59", u"9999.9999884", u"239999.99972", u"14399999.983", u"863999999"},
+    };
+    for (const auto& c : cases) ExpectTexts(c);
 }
 
 TEST(DurationTextsFor, DayCountLimitedToTheFixedPointRange) {
-  const double lastDay = 922337203685477.0 * 86400.0;
-  const auto atLimit = DurationTextsFor(-lastDay);
-  ASSERT_TRUE(atLimit.has_value());
-  EXPECT_EQ(atLimit->dhms.substr(0, 17), u"-922337203685477 ");
+    const double lastDay = 922337203685477.0 * 86400.0;
+    const auto atLimit = DurationTextsFor(-lastDay);
+    ASSERT_TRUE(atLimit.has_value());
+    EXPECT_EQ(atLimit->dhms.substr(0, 17), u"-922337203685477 ");
 
-  EXPECT_EQ(DurationTextsFor(922337203685478.0 * 86400.0), std::nullopt);
-  EXPECT_EQ(DurationTextsFor(1e300), std::nullopt);
+    EXPECT_EQ(DurationTextsFor(922337203685478.0 * 86400.0), std::nullopt);
+    EXPECT_EQ(DurationTextsFor(1e300), std::nullopt);
 }
 
 TEST(DurationTextsFor, NonFiniteFails) {
-  EXPECT_EQ(DurationTextsFor(std::numeric_limits<double>::infinity()), std::nullopt);
-  EXPECT_EQ(DurationTextsFor(std::nan("")), std::nullopt);
+    EXPECT_EQ(DurationTextsFor(std::numeric_limits<double>::infinity()), std::nullopt);
+    EXPECT_EQ(DurationTextsFor(std::nan("")), std::nullopt);
 }
 
 }  // namespace

@@ -6,37 +6,39 @@ namespace zel {
 namespace {
 
 TEST(TrimSpaces, DropsOnlyPlainSpacesAtBothEnds) {
-  EXPECT_EQ(TrimSpaces(u"  a b  "), u"a b");
-  EXPECT_EQ(TrimSpaces(u"   "), u"");
-  EXPECT_EQ(TrimSpaces(u"\ta\u3000"), u"\ta\u3000");
+    EXPECT_EQ(TrimSpaces(u"  a b  "), u"a b");
+    EXPECT_EQ(TrimSpaces(u"   "), u"");
+    EXPECT_EQ(TrimSpaces(u"\ta\u3000"), u"\ta\u3000");
 }
 
 TEST(Mid, CountsFromOneAndStopsAtTheEnd) {
-  EXPECT_EQ(Mid(u"134506", 3, 2), u"45");
-  EXPECT_EQ(Mid(u"13450", 5, 2), u"0");
-  EXPECT_EQ(Mid(u"1345", 5, 2), u"");
-  EXPECT_EQ(Mid(u"時間12", 2, 2), u"間1");
+    EXPECT_EQ(Mid(u"134506", 3, 2), u"45");
+    EXPECT_EQ(Mid(u"13450", 5, 2), u"0");
+    EXPECT_EQ(Mid(u"1345", 5, 2), u"");
+    EXPECT_EQ(Mid(u"時間12", 2, 2), u"間1");
 }
 
 TEST(Utf8, RoundTripsJapaneseAndSupplementaryCharacters) {
-  const std::u16string text = u"時間 0023 13:45:06 \U0001F600";
-  EXPECT_EQ(FromUtf8(ToUtf8(text)), text);
-  EXPECT_EQ(ToUtf8(u"未"), "\xE6\x9C\xAA");
+    const std::u16string text = u"時間 0023 13:45:06 \U0001F600";
+    EXPECT_EQ(FromUtf8(ToUtf8(text)), text);
+    EXPECT_EQ(ToUtf8(u"未"), "\xE6\x9C\xAA");
 }
 
 TEST(Utf8, ReplacesBrokenInput) {
-  EXPECT_EQ(FromUtf8("a\xFF" "b"), u"a\uFFFDb");
-  EXPECT_EQ(FromUtf8("\xE6\x9C"), u"\uFFFD");        // truncated sequence
-  EXPECT_EQ(FromUtf8("\xC0\xAF"), u"\uFFFD\uFFFD");  // overlong '/'
-  EXPECT_EQ(ToUtf8(std::u16string(1, char16_t(0xD800))), "\xEF\xBF\xBD");
+    EXPECT_EQ(FromUtf8("a\xFF"
+                       "b"),
+              u"a\uFFFDb");
+    EXPECT_EQ(FromUtf8("\xE6\x9C"), u"\uFFFD");        // truncated sequence
+    EXPECT_EQ(FromUtf8("\xC0\xAF"), u"\uFFFD\uFFFD");  // overlong '/'
+    EXPECT_EQ(ToUtf8(std::u16string(1, char16_t(0xD800))), "\xEF\xBF\xBD");
 }
 
 TEST(FindPosition, ReportsPositionsUpTo255AndFailsBeyond) {
-  EXPECT_EQ(FindPosition(u"23 134506", u' '), 3u);
-  EXPECT_EQ(FindPosition(u"134506", u' '), 0u);
-  EXPECT_EQ(FindPosition(u"1:2:3", u':', 3), 4u);
-  EXPECT_EQ(FindPosition(std::u16string(254, u'x') + u" ", u' '), 255u);
-  EXPECT_EQ(FindPosition(std::u16string(255, u'x') + u" ", u' '), std::nullopt);
+    EXPECT_EQ(FindPosition(u"23 134506", u' '), 3u);
+    EXPECT_EQ(FindPosition(u"134506", u' '), 0u);
+    EXPECT_EQ(FindPosition(u"1:2:3", u':', 3), 4u);
+    EXPECT_EQ(FindPosition(std::u16string(254, u'x') + u" ", u' '), 255u);
+    EXPECT_EQ(FindPosition(std::u16string(255, u'x') + u" ", u' '), std::nullopt);
 }
 
 }  // namespace

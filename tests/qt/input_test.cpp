@@ -1,0 +1,180 @@
+// The user's mouse and keyboard on the real widgets: what reaches the layer, and what the
+// screen shows afterwards.
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+
+#include <algorithm>
+
+#include "tests/qt/harness.h"
+#include "ui/messages.h"
+
+namespace zel::view::test {
+namespace {
+
+std::string IdOf(const DesignRow& row) { return ControlId{std::string(row.name), row.index}.ToString(); }
+
+// Where Tab (or Shift+Tab) should take the focus from `from`, read off the screen: the next tab
+// index among the shown text boxes, buttons and checked options, round the end. Entering a
+// display twin brings its entry field back, which then takes the focus.
+std::string TabTarget(Desk& desk, const WindowDesign& design, const std::string& from, bool forward) {
+    struct Stop {
+        int tab;
+        std::string id;
+    };
+    std::vector<Stop> stops;
+    int fromTab = -1;
+    for (const DesignRow& row : design.rows) {
+        const std::string id = IdOf(row);
+        QWidget* widget = desk.Widget(id);
+        if (id == from) fromTab = row.tabIndex;
+        const bool stopsTab = row.kind == Kind::TextBox || row.kind == Kind::Button ||
+                              (row.kind == Kind::Option && static_cast<QRadioButton*>(widget)->isChecked());
+        if (stopsTab && widget->isVisible()) stops.push_back({row.tabIndex, id});
+    }
+    std::sort(stops.begin(), stops.end(), [](const Stop& a, const Stop& b) { return a.tab < b.tab; });
+    std::string to;
+    if (forward) {
+        const auto next = std::find_if(stops.begin(), stops.end(), [&](const Stop& s) { return s.tab > fromTab; });
+        to = next != stops.end() ? next->id : stops.front().id;
+    } else {
+        const auto next =
+            std::find_if(stops.rbegin(), stops.rend(), [&](const Stop& s) { return s.tab < fromTab; });
+        to = next != stops.rend() ? next->id : stops.back().id;
+    }
+    if (to.rfind("Text7(", 0) == 0) to = "Text9(" + std::to_string(std::stoi(to.substr(6)) + 1) + ")";
+    return to;
+}
+
+void WalkTabOrder(Desk& desk, const WindowDesign& design) {
+    for (const bool forward : {true, false}) {
+        for (int step = 0; step < 40; ++step) {
+            const std::string from = desk.QtFocus().toStdString();
+            const std::string expected = TabTarget(desk, design, from, forward);
+            SCOPED_TRACE((forward ? "Tab from " : "Shift+Tab from ") + from);
+            desk.Key(forward ? Qt::Key_Tab : Qt::Key_Backtab, forward ? Qt::NoModifier : Qt::ShiftModifier);
+            ASSERT_EQ(desk.QtFocus().toStdString(), expected);
+            ASSERT_EQ(desk.LayerFocus(), expected);
+        }
+    }
+    EXPECT_TRUE(desk.boxes.shown.empty());
+}
+
+TEST(Input, TabWalksTheTabIndicesOfTheFullWindowSkippingHiddenControls) {
+    Desk desk;
+    WalkTabOrder(desk, FullWindowDesign());
+}
+
+TEST(Input, TabWalksTheTabIndicesOfTheMiniWindowSkippingHiddenControls) {
+    Desk desk;
+    desk.SwitchTo("cmd2Mini");
+    WalkTabOrder(desk, MiniWindowDesign());
+}
+
+TEST(Input, HoursTypedWithTheKeyboardConvertOnEnterThenEnter) {
+    Desk desk;
+    desk.Click("Text7(1)");  // the hour twin gives way to its entry field
+    EXPECT_EQ(desk.QtFocus(), "Text9(2)");
+    EXPECT_TRUE(desk.Widget("Text9(2)")->isVisible());
+    EXPECT_FALSE(desk.Widget("Text7(1)")->isVisible());
+    EXPECT_EQ(desk.Widget("Text9(2)")->palette().color(QPalette::Base), QColor(255, 255, 192));
+
+    desk.Type("1.5");
+    EXPECT_EQ(desk.Text("Text9(2)"), "1.5");
+    EXPECT_EQ(desk.program().calculator()->form()("Text9", 2).text, u"1.5");
+
+    desk.Key(Qt::Key_Return);
+    EXPECT_EQ(desk.QtFocus(), "cmdConvert");
+    desk.Key(Qt::Key_Return);
+
+    EXPECT_EQ(desk.Text("Text9(0)"), "0000 01:30:00");
+    EXPECT_EQ(desk.Text("Text7(0)"), "0.0625000");
+    EXPECT_EQ(desk.Text("Text7(1)"), "1.50000");
+    EXPECT_EQ(desk.Text("Text7(2)"), "90.000");
+    EXPECT_EQ(desk.Text("Text7(3)"), "5400");
+    for (int i = 0; i <= 3; ++i) EXPECT_TRUE(desk.Widget("Text7(" + std::to_string(i) + ")")->isVisible()) << i;
+    auto* mark = desk.As<QLabel>("Label6(0)");
+    EXPECT_EQ(mark->text(), "済");
+    EXPECT_EQ(mark->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    EXPECT_TRUE(desk.boxes.shown.empty());
+}
+
+TEST(Input, AButtonIsClickedOnceByAClickByEnterAndBySpace) {
+    Desk desk;
+    auto clicks = [&] { return desk.TraceCount("  Click cmdClearV"); };
+    desk.Click("cmdClearV");
+    EXPECT_EQ(clicks(), 1);
+    EXPECT_EQ(desk.QtFocus(), "cmdClearV");
+    desk.Key(Qt::Key_Return);
+    EXPECT_EQ(clicks(), 2);
+    desk.Key(Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(clicks(), 3);
+    desk.Key(Qt::Key_Space);
+    EXPECT_EQ(clicks(), 4);
+    // A press whose release ends outside the button is no click.
+    QWidget* button = desk.Widget("cmdClearV");
+    QTest::mousePress(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
+    QTest::mouseRelease(button, Qt::LeftButton, Qt::NoModifier, QPoint(-5, -5));
+    Desk::Settle();
+    EXPECT_EQ(clicks(), 4);
+    // With nothing entered, the conversion says so: once for one click.
+    desk.Click("cmdConvert");
+    ASSERT_EQ(desk.boxes.shown.size(), 1u);
+    EXPECT_EQ(desk.boxes.shown[0].text.substr(0, messages::kNoDuration.size()), messages::kNoDuration);
+}
+
+TEST(Input, ArrowKeysMoveThroughTheUnitOptionsAsTheLayerSays) {
+    Desk desk;
+    desk.Click("Option5");
+    EXPECT_EQ(desk.QtFocus(), "Option5");
+    desk.Key(Qt::Key_Down);
+    EXPECT_EQ(desk.QtFocus(), "Option6");
+    EXPECT_TRUE(desk.As<QRadioButton>("Option6")->isChecked());
+    EXPECT_FALSE(desk.As<QRadioButton>("Option5")->isChecked());
+    EXPECT_EQ(desk.As<QLabel>("Label5(0)")->text(), "min");
+    desk.Click("Option3");
+    EXPECT_TRUE(desk.As<QRadioButton>("Option3")->isChecked());
+    EXPECT_FALSE(desk.As<QRadioButton>("Option6")->isChecked());
+    EXPECT_EQ(desk.As<QLabel>("Label5(1)")->text(), "day");
+}
+
+// The message box takes Qt's focus and gives it back; the view passes neither change on, so
+// the rejected entry is reported once, and the screen showed the entry while the box was up.
+TEST(Input, ARejectedDhmsEntryIsReportedOnceThoughTheBoxTakesTheFocus) {
+    Desk desk;
+    QWidget* calculator = desk.calculator();
+    desk.Click("Text9(0)");
+    desk.Type("abc");
+    QString onScreen;
+    QString focusOnScreen;
+    desk.boxes.whileShown = [&] {
+        onScreen = desk.Text("Text9(0)");
+        focusOnScreen = calculator->focusWidget()->objectName();
+        QWidget box;
+        auto* edit = new QLineEdit(&box);
+        box.show();
+        box.activateWindow();
+        edit->setFocus();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&box));
+        box.hide();
+        calculator->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(calculator));
+    };
+    desk.Click("Text8(1)");
+    QTest::qWait(50);
+    Desk::Settle();
+    ASSERT_EQ(desk.boxes.shown.size(), 1u);
+    EXPECT_EQ(desk.boxes.shown[0].text, messages::kDhmsRejected);
+    EXPECT_EQ(desk.boxes.shown[0].title, messages::kTitle);
+    EXPECT_EQ(desk.boxes.shown[0].buttons, MessageButtons::Ok);
+    EXPECT_EQ(desk.program().messageCount(), 1);
+    EXPECT_EQ(onScreen, "abc");
+    EXPECT_EQ(focusOnScreen, "Text8(1)");
+    EXPECT_EQ(desk.Text("Text9(0)"), "abc");
+    EXPECT_EQ(desk.QtFocus(), "Text8(1)");
+    EXPECT_EQ(desk.LayerFocus(), "Text8(1)");
+}
+
+}  // namespace
+}  // namespace zel::view::test

@@ -1,0 +1,246 @@
+// Every widget of both calculator windows and of the manual against its row of the design
+// tables: class, pixel rectangle, font, text, colours, alignment, visibility and selection.
+#include <QApplication>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRawFont>
+#include <QScreen>
+#include <QScrollBar>
+
+#include <cmath>
+
+#include "tests/qt/harness.h"
+#include "ui/manual/manual_window.h"
+#include "ui/manual/usage_text.h"
+
+namespace zel::view::test {
+namespace {
+
+int Px(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
+
+QString Q(std::u16string_view text) { return QString::fromStdU16String(std::u16string(text)); }
+
+std::string IdOf(const DesignRow& row) { return ControlId{std::string(row.name), row.index}.ToString(); }
+
+// The colour a row asks for on this desktop: system colours from the application's palette
+// (window background = Base, window text = Text, button face = Button).
+QColor Expected(const Colour& colour, Colour kindDefault) {
+    const Colour c = colour == kKindDefault ? kindDefault : colour;
+    const QPalette desk = QApplication::palette();
+    switch (c.system) {
+        case Colour::System::Window: return desk.color(QPalette::Base);
+        case Colour::System::WindowText: return desk.color(QPalette::Text);
+        case Colour::System::ButtonFace: return desk.color(QPalette::Button);
+        case Colour::System::None: break;
+    }
+    return QColor((c.rgb >> 16) & 0xFF, (c.rgb >> 8) & 0xFF, c.rgb & 0xFF);
+}
+
+QString ShownText(QWidget* widget) {
+    if (auto* line = qobject_cast<QLineEdit*>(widget)) return line->text();
+    if (auto* label = qobject_cast<QLabel*>(widget)) return label->text();
+    if (auto* button = qobject_cast<QPushButton*>(widget)) return button->text();
+    if (auto* frame = qobject_cast<QGroupBox*>(widget)) return frame->title();
+    if (auto* area = qobject_cast<QPlainTextEdit*>(widget)) return area->toPlainText();
+    return QString();
+}
+
+bool IsOfKind(QWidget* widget, Kind kind) {
+    switch (kind) {
+        case Kind::TextBox: return qobject_cast<QLineEdit*>(widget) || qobject_cast<QPlainTextEdit*>(widget);
+        case Kind::Label: return qobject_cast<QLabel*>(widget);
+        case Kind::Button: return qobject_cast<QPushButton*>(widget);
+        case Kind::Option: return qobject_cast<QRadioButton*>(widget);
+        case Kind::Frame: return qobject_cast<QGroupBox*>(widget);
+        case Kind::Line: return widget->metaObject() == &QWidget::staticMetaObject;
+    }
+    return false;
+}
+
+void CheckControl(Desk& desk, const WindowDesign& design, const DesignRow& row) {
+    const std::string id = IdOf(row);
+    SCOPED_TRACE(id);
+    QWidget* top = desk.session().view().activeWidget();
+    const auto found = top->findChildren<QWidget*>(QString::fromStdString(id));
+    ASSERT_EQ(found.size(), 1);
+    QWidget* widget = found.front();
+    EXPECT_TRUE(IsOfKind(widget, row.kind));
+    const Form& form = desk.program().activeWindow()->form();
+    const Control& control = *const_cast<Form&>(form).Find(row.name, row.index);
+
+    // Where: the container, then the rectangle relative to it.
+    const QString container = row.container.empty() ? top->objectName()
+                                                    : QString::fromUtf8(row.container.data(), row.container.size());
+    EXPECT_EQ(widget->parentWidget()->objectName(), container);
+    if (row.kind == Kind::Line) {
+        const TwipRect& r = row.rect;  // x1, y1, x2, y2
+        EXPECT_EQ(widget->geometry(), QRect(Px(std::min(r.left, r.width)), Px(std::min(r.top, r.height)),
+                                            std::abs(Px(r.width) - Px(r.left)) + 1,
+                                            std::abs(Px(r.height) - Px(r.top)) + 1));
+        EXPECT_EQ(widget->palette().color(QPalette::WindowText), Expected(control.fore, kWindowText));
+        return;
+    }
+    const TwipRect& r = control.rect;
+    const QRect designed(Px(r.left), Px(r.top), Px(r.width), Px(r.height));
+    if (row.kind == Kind::Label && (row.flags & kAutoSize)) {
+        auto* label = static_cast<QLabel*>(widget);
+        const QFontMetrics metrics(label->font());
+        EXPECT_EQ(widget->pos(), designed.topLeft());
+        EXPECT_GE(widget->width(), designed.width());
+        EXPECT_GE(widget->height(), designed.height());
+        // Never clipped, whatever the substitute font needs.
+        EXPECT_GE(label->contentsRect().width(), metrics.horizontalAdvance(label->text()));
+        EXPECT_GE(label->contentsRect().height(), metrics.height());
+    } else {
+        EXPECT_EQ(widget->geometry(), designed);
+    }
+
+    // Font: the design family at the row's size (or the window's), in pixels at 96 per inch.
+    const FontSpec font = row.font.points > 0 ? row.font : design.defaultFont;
+    EXPECT_EQ(widget->font().family(), Q(kFontFamily));
+    EXPECT_EQ(widget->font().pixelSize(), std::lround(font.points * 96 / 72));
+    EXPECT_EQ(widget->font().bold(), font.bold);
+
+    // Text: the layer's; captions the handlers never change are the design's.
+    EXPECT_EQ(ShownText(widget), Q(control.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    if ((row.kind == Kind::Label || row.kind == Kind::Button || row.kind == Kind::Frame) && row.name != "Label5") {
+        EXPECT_EQ(ShownText(widget), Q(row.caption));
+    }
+
+    // What is shown, and what is selected, is the layer's to say.
+    EXPECT_EQ(widget->isVisible(), form.IsShown(control));
+    if (auto* option = qobject_cast<QRadioButton*>(widget)) {
+        EXPECT_EQ(option->isChecked(), control.selected);
+        EXPECT_FALSE(option->autoExclusive());
+    }
+
+    // Colours: the palette roles each kind draws its text and background with.
+    struct Roles {
+        QPalette::ColorRole fore, back;
+        Colour backDefault;
+        bool backShown;
+    };
+    const bool opaque = !(row.flags & kTransparent);
+    const Roles roles = row.kind == Kind::TextBox ? Roles{QPalette::Text, QPalette::Base, kWindowBack, true}
+                        : row.kind == Kind::Button ? Roles{QPalette::ButtonText, QPalette::Button, kButtonFace, true}
+                        : Roles{QPalette::WindowText, QPalette::Window, kButtonFace, row.kind == Kind::Label && opaque};
+    EXPECT_EQ(widget->palette().color(roles.fore), Expected(row.fore, kWindowText));
+    // (the dhms field is yellow only while it is entered)
+    if (roles.backShown && id != "Text9(0)") {
+        EXPECT_EQ(widget->palette().color(roles.back), Expected(row.back, roles.backDefault));
+    }
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        EXPECT_EQ(label->autoFillBackground(), opaque);
+        const bool border = row.flags & kSingleBorder;
+        EXPECT_EQ(label->frameShape(), border ? QFrame::Box : QFrame::NoFrame);
+        EXPECT_EQ(label->frameShadow(), QFrame::Plain);
+        EXPECT_EQ(label->frameWidth(), border ? 1 : 0);
+    }
+    if (auto* line = qobject_cast<QLineEdit*>(widget)) {
+        EXPECT_EQ(line->alignment() & Qt::AlignHorizontal_Mask,
+                  (row.flags & kRightAligned) ? Qt::AlignRight : Qt::AlignLeft);
+    }
+    if (auto* button = qobject_cast<QPushButton*>(widget)) {
+        EXPECT_FALSE(button->autoDefault());
+    }
+    // Qt never moves the focus by itself.
+    EXPECT_EQ(widget->focusPolicy(), Qt::NoFocus);
+}
+
+void CheckCalculatorWindow(Desk& desk, const WindowDesign& design, QSize client) {
+    QWidget* top = desk.calculator();
+    ASSERT_NE(top, nullptr);
+    EXPECT_EQ(top->windowTitle(), Q(design.caption));
+    EXPECT_EQ(top->size(), client);
+    EXPECT_EQ(top->minimumSize(), client);
+    EXPECT_EQ(top->maximumSize(), client);
+    EXPECT_FALSE(top->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(top->windowFlags() & Qt::WindowCloseButtonHint);
+    const QList<QSize> iconSizes = top->windowIcon().availableSizes();
+    EXPECT_TRUE(iconSizes.contains(QSize(32, 32)));
+    EXPECT_TRUE(iconSizes.contains(QSize(16, 16)));
+    // Centred on the screen.
+    const QRect screen = top->screen()->availableGeometry();
+    EXPECT_LE(std::abs(top->frameGeometry().center().x() - screen.center().x()), 1);
+    EXPECT_LE(std::abs(top->frameGeometry().center().y() - screen.center().y()), 1);
+    for (const DesignRow& row : design.rows) CheckControl(desk, design, row);
+
+    // After the activation: the twins shown, their fields hidden, the focus in moment 1.
+    for (int i = 0; i <= 4; ++i) {
+        EXPECT_TRUE(desk.Widget("Text7(" + std::to_string(i) + ")")->isVisible()) << i;
+        EXPECT_FALSE(desk.Widget("Text9(" + std::to_string(i + 1) + ")")->isVisible()) << i;
+    }
+    EXPECT_EQ(desk.QtFocus(), "Text8(1)");
+    // The moment fields are drawn in front of the year boxes they cover.
+    const QObjectList stack = top->children();
+    EXPECT_GT(stack.indexOf(desk.Widget("Text8(1)")), stack.indexOf(desk.Widget("Text8(3)")));
+    EXPECT_GT(stack.indexOf(desk.Widget("Text8(0)")), stack.indexOf(desk.Widget("Text8(2)")));
+}
+
+TEST(Layout, FullWindowFollowsItsDesignTable) {
+    Desk desk;
+    CheckCalculatorWindow(desk, FullWindowDesign(), QSize(447, 390));
+}
+
+TEST(Layout, MiniWindowFollowsItsDesignTable) {
+    Desk desk;
+    desk.SwitchTo("cmd2Mini");
+    CheckCalculatorWindow(desk, MiniWindowDesign(), QSize(276, 238));
+    // The activation replaced the design's unit captions.
+    EXPECT_EQ(static_cast<QLabel*>(desk.Widget("Label5(0)"))->text(), "hour");
+}
+
+TEST(Layout, ManualWindowFollowsItsDesignTable) {
+    Desk desk;
+    desk.Click("cmdManu");
+    QWidget* manual = desk.manual();
+    ASSERT_NE(manual, nullptr);
+    const WindowDesign& design = ManualWindowDesign();
+    EXPECT_EQ(manual->windowTitle(), "ZelvorinManual");
+    EXPECT_EQ(manual->size(), QSize(228, 368));
+    EXPECT_EQ(manual->windowModality(), Qt::ApplicationModal);
+    EXPECT_TRUE(manual->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(manual->windowIcon().isNull());
+    for (const DesignRow& row : design.rows) CheckControl(desk, design, row);
+    auto* box = desk.As<QPlainTextEdit>("txtManu");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    EXPECT_EQ(box->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_EQ(box->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    EXPECT_EQ(box->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(desk.QtFocus(), "txtManu");
+}
+
+// Every character of every caption, field and of the usage text is drawn by the font the
+// widget resolves to, not by a fallback or as an empty box.
+TEST(Layout, EveryCharacterHasAGlyphInTheSubstituteFont) {
+    Desk desk;
+    auto checkWindow = [&](QWidget* top) {
+        for (QWidget* widget : top->findChildren<QWidget*>()) {
+            const QString text = ShownText(widget);
+            if (text.isEmpty()) continue;
+            const QRawFont raw = QRawFont::fromFont(widget->font());
+            ASSERT_TRUE(raw.isValid()) << widget->objectName().toStdString();
+            for (const char32_t c : text.toUcs4())
+                if (c > ' ') {
+                    EXPECT_TRUE(raw.supportsCharacter(c))
+                        << widget->objectName().toStdString() << " U+" << std::hex << static_cast<unsigned>(c);
+                }
+        }
+    };
+    checkWindow(desk.calculator());
+    desk.SwitchTo("cmd2Mini");
+    checkWindow(desk.calculator());
+    desk.Click("cmdManu");
+    checkWindow(desk.manual());
+    EXPECT_EQ(static_cast<QPlainTextEdit*>(desk.Widget("txtManu"))->toPlainText(),
+              Q(UsageText()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+
+}  // namespace
+}  // namespace zel::view::test

@@ -1,0 +1,84 @@
+#include "ui/qt/appearance.h"
+
+#include <QPixmap>
+#include <QStringList>
+
+#include <cmath>
+#include <cstdlib>
+
+#include "ui/qt/zelvorin_icon_16.xpm"
+#include "ui/qt/zelvorin_icon_32.xpm"
+
+namespace zel::view {
+
+int Pixels(double twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
+
+QRect PixelRect(const TwipRect& rect) {
+    return QRect(Pixels(rect.left), Pixels(rect.top), Pixels(rect.width), Pixels(rect.height));
+}
+
+QRect LineBox(const TwipRect& ends) {
+    const int x1 = Pixels(ends.left), y1 = Pixels(ends.top), x2 = Pixels(ends.width), y2 = Pixels(ends.height);
+    return QRect(std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1) + 1, std::abs(y2 - y1) + 1);
+}
+
+void InstallFontSubstitutes() {
+    // Monospaced Japanese gothic faces first: the design font is monospaced, and the captions'
+    // widths in the design tables assume it.
+    static const bool installed = [] {
+        QFont::insertSubstitutions(ToQString(kFontFamily),
+                                   {"IPAGothic", "IPAexGothic", "Noto Sans Mono CJK JP", "Noto Sans CJK JP",
+                                    "TakaoGothic", "VL Gothic", "IPAPGothic", "Source Han Sans JP"});
+        return true;
+    }();
+    (void)installed;
+}
+
+QFont DesignFont(const FontSpec& spec) {
+    InstallFontSubstitutes();
+    QFont font(ToQString(kFontFamily));
+    // Points at 96 pixels per inch, the same scale as the twips of the layout.
+    font.setPixelSize(static_cast<int>(std::lround(spec.points * 96.0 / 72.0)));
+    font.setBold(spec.bold);
+    font.setStyleHint(QFont::TypeWriter);
+    return font;
+}
+
+QFont ControlFont(const WindowDesign& window, const DesignRow& row) {
+    return DesignFont(row.font.points > 0 ? row.font : window.defaultFont);
+}
+
+QColor ToQColor(const Colour& colour, const QPalette& palette) {
+    switch (colour.system) {
+        case Colour::System::Window: return palette.color(QPalette::Active, QPalette::Base);
+        case Colour::System::WindowText: return palette.color(QPalette::Active, QPalette::Text);
+        case Colour::System::ButtonFace: return palette.color(QPalette::Active, QPalette::Button);
+        case Colour::System::None: break;
+    }
+    return QColor((colour.rgb >> 16) & 0xFF, (colour.rgb >> 8) & 0xFF, colour.rgb & 0xFF);
+}
+
+QIcon ApplicationIcon() {
+    QIcon icon;
+    icon.addPixmap(QPixmap(zelvorin_icon_32));
+    icon.addPixmap(QPixmap(zelvorin_icon_16));
+    return icon;
+}
+
+QString ToQString(std::u16string_view text) {
+    return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
+}
+
+QString ToDisplayText(std::u16string_view text) {
+    QString shown = ToQString(text);
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return shown;
+}
+
+std::u16string FromDisplayText(const QString& text) {
+    QString kept = text;
+    kept.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+    return kept.toStdU16String();
+}
+
+}  // namespace zel::view

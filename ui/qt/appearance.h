@@ -1,0 +1,47 @@
+#pragma once
+// How the design tables' units, fonts, colours and icon look on this desktop.
+
+#include <QColor>
+#include <QFont>
+#include <QIcon>
+#include <QPalette>
+#include <QRect>
+#include <QString>
+
+#include <string_view>
+
+#include "ui/design.h"
+
+namespace zel::view {
+
+// The layout is drawn at 96 device-independent pixels per inch: 1440 / 96 twips to a pixel.
+inline constexpr double kTwipsPerPixel = 15;
+
+// A length in twips as whole pixels, rounded to the nearest.
+int Pixels(double twips);
+// A control's rectangle in pixels; left, top, width and height are each rounded.
+QRect PixelRect(const TwipRect& rect);
+// The box of a line whose end points (x1, y1, x2, y2) a line row holds: one pixel wide.
+QRect LineBox(const TwipRect& ends);
+
+// Makes the design's font family fall back to an installed Japanese gothic font.
+// Call once after the application object exists and before any window is built.
+void InstallFontSubstitutes();
+// The font of the given size and weight; sized in pixels so that it keeps to the twip layout
+// whatever the screen's resolution.
+QFont DesignFont(const FontSpec& spec);
+// The font a control is drawn in: its own, or its window's default when the row leaves it open.
+QFont ControlFont(const WindowDesign& window, const DesignRow& row);
+
+// A design colour on this desktop; the system colours come from the palette.
+QColor ToQColor(const Colour& colour, const QPalette& palette);
+
+// The program's icon, with its 32 x 32 and 16 x 16 images.
+QIcon ApplicationIcon();
+
+QString ToQString(std::u16string_view text);
+// The layer keeps line breaks as CR LF; Qt's text widgets use LF alone.
+QString ToDisplayText(std::u16string_view text);
+std::u16string FromDisplayText(const QString& text);
+
+}  // namespace zel::view

@@ -1,0 +1,27 @@
+#pragma once
+// The desktop's side of the layer's services: real message boxes and the system clock.
+
+#include <QWidget>
+
+#include <functional>
+
+#include "ui/services.h"
+
+namespace zel::view {
+
+// Modal message boxes without icon: OK alone, or OK (the default) and Cancel (also Escape).
+class QtMessageBoxes : public MessageBoxes {
+public:
+    // The window a box is shown over; may give null.
+    std::function<QWidget*()> owner;
+
+    MessageAnswer Show(const std::u16string& text, const std::u16string& title, MessageButtons buttons) override;
+};
+
+// The current local date and time.
+class SystemClock : public Clock {
+public:
+    LocalDateTime Now() override;
+};
+
+}  // namespace zel::view

@@ -1,0 +1,343 @@
+#include "ui/qt/form_view.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSignalBlocker>
+
+#include <algorithm>
+#include <numeric>
+
+#include "ui/qt/appearance.h"
+
+namespace zel::view {
+
+// ---- TopLevel, LineWidget
+
+void TopLevel::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    if (onClose) onClose();
+}
+
+void TopLevel::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (onResize) onResize();
+}
+
+LineWidget::LineWidget(const TwipRect& ends, QWidget* parent) : QWidget(parent), ends_(ends) {}
+
+void LineWidget::paintEvent(QPaintEvent*) {
+    const QRect box = LineBox(ends_);
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
+    painter.drawLine(QPoint(Pixels(ends_.left), Pixels(ends_.top)) - box.topLeft(),
+                     QPoint(Pixels(ends_.width), Pixels(ends_.height)) - box.topLeft());
+}
+
+void FrameBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QFontMetrics metrics(font());
+    const QString caption = title();
+    const int top = caption.isEmpty() ? 0 : metrics.height() / 2;
+    const QRect border = rect().adjusted(0, top, -2, -2);
+    painter.setPen(palette().color(QPalette::Dark));
+    painter.drawRect(border);
+    painter.setPen(palette().color(QPalette::Light));
+    painter.drawRect(border.translated(1, 1));
+    if (caption.isEmpty()) return;
+    const QRect captionBox(6, 0, metrics.horizontalAdvance(caption) + 4, metrics.height());
+    painter.fillRect(captionBox, palette().color(QPalette::Window));
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(captionBox, Qt::AlignCenter, caption);
+}
+
+// ---- Building
+
+namespace {
+
+bool Has(const DesignRow& row, Flag flag) { return (row.flags & flag) != 0; }
+
+// A text box that wraps its lines needs a real multi-line editor; a multi-line box that only
+// aligns one value to the right is a line edit.
+bool IsTextArea(const DesignRow& row) {
+    return Has(row, kVerticalScroll) || (Has(row, kMultiLine) && !Has(row, kRightAligned));
+}
+
+void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+    QPalette palette = widget->palette();
+    if (palette.color(QPalette::Active, role) == colour && palette.color(QPalette::Inactive, role) == colour)
+        return;
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+}  // namespace
+
+FormView::FormView(Window& window) : window_(&window) {
+    const WindowDesign& design = window.form().design();
+    Qt::WindowFlags flags = Qt::Window;
+    if (!design.maximiseBox)
+        flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+    top_ = new TopLevel(nullptr, flags);
+    top_->setObjectName(QString::fromUtf8(design.name.data(), static_cast<qsizetype>(design.name.size())));
+    top_->setWindowTitle(ToQString(design.caption));
+    top_->setFont(DesignFont(design.defaultFont));
+    top_->setAutoFillBackground(true);
+    SetColour(top_, QPalette::Window, ToQColor(kButtonFace, QApplication::palette()));
+    const QSize client(Pixels(design.clientWidth), Pixels(design.clientHeight));
+    // A window without a maximise box keeps its size: its controls never follow it.
+    if (design.maximiseBox)
+        top_->resize(client);
+    else
+        top_->setFixedSize(client);
+    if (design.applicationIcon) top_->setWindowIcon(ApplicationIcon());
+
+    const auto& controls = window.form().controls();
+    widgets_.assign(controls.size(), nullptr);
+    appliedZ_.assign(controls.size(), -1);
+    // Containers first, then the controls inside them, each group in the order of its rows,
+    // which is also the order in which they are drawn until a control is brought to the front.
+    for (std::size_t i = 0; i < controls.size(); ++i)
+        if (controls[i].design().container.empty()) widgets_[i] = Build(controls[i].design(), top_);
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const std::string_view container = controls[i].design().container;
+        if (container.empty()) continue;
+        const Control* frame = window.form().Find(container);
+        widgets_[i] = Build(controls[i].design(), frame ? WidgetOf(frame) : top_.data());
+    }
+}
+
+FormView::~FormView() {
+    if (!top_) return;
+    top_->onClose = nullptr;
+    top_->onResize = nullptr;
+    top_->hide();
+    top_->deleteLater();
+}
+
+void FormView::DeleteNow() { delete top_.data(); }
+
+void FormView::Show(bool modal) {
+    if (modal) top_->setWindowModality(Qt::ApplicationModal);
+    const bool centred = window_->form().design().centred;
+    if (centred) Centre();
+    top_->show();
+    // Once shown, the frame may be known: centre the whole window, frame included.
+    if (centred && top_->frameGeometry().size() != top_->size()) Centre();
+    top_->activateWindow();
+}
+
+void FormView::Centre() {
+    const QScreen* screen = top_->screen() ? top_->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    const QSize outer = top_->frameGeometry().size();
+    top_->move(area.left() + (area.width() - outer.width()) / 2, area.top() + (area.height() - outer.height()) / 2);
+}
+
+QWidget* FormView::Build(const DesignRow& row, QWidget* parent) {
+    QWidget* widget = nullptr;
+    const QString caption = ToQString(row.caption);
+    switch (row.kind) {
+        case Kind::TextBox:
+            if (IsTextArea(row)) {
+                auto* area = new QPlainTextEdit(parent);
+                area->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+                area->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+                area->setVerticalScrollBarPolicy(Has(row, kVerticalScroll) ? Qt::ScrollBarAlwaysOn
+                                                                           : Qt::ScrollBarAsNeeded);
+                area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+                area->viewport()->setFocusPolicy(Qt::NoFocus);
+                widget = area;
+            } else {
+                auto* line = new QLineEdit(parent);
+                line->setAlignment((Has(row, kRightAligned) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+                widget = line;
+            }
+            break;
+        case Kind::Label: {
+            auto* label = new QLabel(parent);
+            label->setTextFormat(Qt::PlainText);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            // A label of fixed size wraps its caption; an auto-size one takes the caption's width.
+            label->setWordWrap(!Has(row, kAutoSize));
+            if (Has(row, kSingleBorder)) {
+                label->setFrameStyle(QFrame::Box | QFrame::Plain);
+                label->setLineWidth(1);
+                label->setIndent(0);
+            }
+            label->setAutoFillBackground(!Has(row, kTransparent));
+            label->setText(caption);
+            widget = label;
+            break;
+        }
+        case Kind::Button: {
+            auto* button = new QPushButton(caption, parent);
+            button->setAutoDefault(false);
+            button->setDefault(false);
+            widget = button;
+            break;
+        }
+        case Kind::Option: {
+            auto* option = new QRadioButton(parent);
+            // The layer decides which option of a group is selected.
+            option->setAutoExclusive(false);
+            widget = option;
+            break;
+        }
+        case Kind::Frame: {
+            auto* frame = new FrameBox(caption, parent);
+            frame->setAutoFillBackground(true);
+            widget = frame;
+            break;
+        }
+        case Kind::Line:
+            widget = new LineWidget(row.rect, parent);
+            break;
+    }
+    const std::string id = ControlId{std::string(row.name), row.index}.ToString();
+    widget->setObjectName(QString::fromStdString(id));
+    // The layer owns the focus: Qt neither moves it on a click nor on the Tab key.
+    widget->setFocusPolicy(Qt::NoFocus);
+    if (row.kind != Kind::Line) widget->setFont(ControlFont(window_->form().design(), row));
+    return widget;
+}
+
+// ---- Lookup
+
+int FormView::IndexOf(const QObject* object) const {
+    for (std::size_t i = 0; i < widgets_.size(); ++i) {
+        if (widgets_[i] == object) return static_cast<int>(i);
+        if (auto* area = qobject_cast<QAbstractScrollArea*>(widgets_[i]); area && area->viewport() == object)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+QWidget* FormView::WidgetOf(const Control* control) const {
+    const auto& controls = window_->form().controls();
+    if (!control || controls.empty() || control < &controls.front() || control > &controls.back()) return nullptr;
+    return widgets_[static_cast<std::size_t>(control - &controls.front())];
+}
+
+std::vector<QObject*> FormView::InputObjects(std::size_t index) const {
+    std::vector<QObject*> objects{widgets_[index]};
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(widgets_[index])) objects.push_back(area->viewport());
+    return objects;
+}
+
+// ---- Mirroring
+
+void FormView::Mirror() {
+    for (std::size_t i = 0; i < widgets_.size(); ++i) MirrorControl(i);
+    MirrorDrawingOrder();
+}
+
+void FormView::MirrorControl(std::size_t index) {
+    const Control& control = window_->form().controls()[index];
+    QWidget* widget = widgets_[index];
+    const QPalette& desktop = QApplication::palette();
+    const QColor fore = ToQColor(control.fore, desktop);
+    const QColor back = ToQColor(control.back, desktop);
+    switch (control.kind()) {
+        case Kind::TextBox:
+            if (auto* line = qobject_cast<QLineEdit*>(widget)) {
+                const QString text = ToQString(control.text);
+                if (line->text() != text) {
+                    const int caret = line->cursorPosition();
+                    const QSignalBlocker quiet(line);
+                    line->setText(text);
+                    line->setCursorPosition(std::min(caret, static_cast<int>(text.size())));
+                }
+            } else if (auto* area = qobject_cast<QPlainTextEdit*>(widget)) {
+                const QString text = ToDisplayText(control.text);
+                if (area->toPlainText() != text) {
+                    const QSignalBlocker quiet(area);
+                    area->setPlainText(text);
+                }
+            }
+            SetColour(widget, QPalette::Text, fore);
+            SetColour(widget, QPalette::Base, back);
+            break;
+        case Kind::Label: {
+            auto* label = static_cast<QLabel*>(widget);
+            const QString text = ToQString(control.text);
+            if (label->text() != text) label->setText(text);
+            SetColour(widget, QPalette::WindowText, fore);
+            SetColour(widget, QPalette::Window, back);
+            break;
+        }
+        case Kind::Button: {
+            auto* button = static_cast<QPushButton*>(widget);
+            const QString text = ToQString(control.text);
+            if (button->text() != text) button->setText(text);
+            SetColour(widget, QPalette::ButtonText, fore);
+            SetColour(widget, QPalette::Button, back);
+            break;
+        }
+        case Kind::Option: {
+            auto* option = static_cast<QRadioButton*>(widget);
+            if (option->isChecked() != control.selected) option->setChecked(control.selected);
+            SetColour(widget, QPalette::WindowText, fore);
+            SetColour(widget, QPalette::Window, back);
+            break;
+        }
+        case Kind::Frame: {
+            auto* frame = static_cast<QGroupBox*>(widget);
+            const QString text = ToQString(control.text);
+            if (frame->title() != text) frame->setTitle(text);
+            SetColour(widget, QPalette::WindowText, fore);
+            SetColour(widget, QPalette::Window, back);
+            break;
+        }
+        case Kind::Line:
+            SetColour(widget, QPalette::WindowText, fore);
+            break;
+    }
+    const QRect geometry = GeometryFor(index);
+    if (widget->geometry() != geometry) widget->setGeometry(geometry);
+    if (widget->isHidden() == control.visible) widget->setVisible(control.visible);
+}
+
+QRect FormView::GeometryFor(std::size_t index) const {
+    const Control& control = window_->form().controls()[index];
+    if (control.kind() == Kind::Line) return LineBox(control.rect);
+    QRect rect = PixelRect(control.rect);
+    if (control.kind() == Kind::Label && Has(control.design(), kAutoSize)) {
+        // An auto-size label takes its caption's size. The design rectangle fits the design
+        // font; a substitute that needs more room must not clip the caption.
+        const auto* label = static_cast<const QLabel*>(widgets_[index]);
+        const QFontMetrics metrics(label->font());
+        const int frame = 2 * label->frameWidth();
+        rect.setSize(rect.size().expandedTo(
+            QSize(metrics.horizontalAdvance(label->text()) + frame, metrics.height() + frame)));
+    }
+    return rect;
+}
+
+void FormView::MirrorDrawingOrder() {
+    const auto& controls = window_->form().controls();
+    bool changed = false;
+    for (std::size_t i = 0; i < controls.size(); ++i) changed = changed || appliedZ_[i] != controls[i].z;
+    if (!changed) return;
+    std::vector<std::size_t> order(controls.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return controls[a].z < controls[b].z; });
+    // Raising every widget from back to front leaves each group of siblings in drawing order.
+    for (std::size_t i : order) {
+        widgets_[i]->raise();
+        appliedZ_[i] = controls[i].z;
+    }
+}
+
+}  // namespace zel::view

@@ -1,0 +1,96 @@
+#pragma once
+// One window of the window layer on screen: a top-level widget with a real widget for every
+// control of the window's design table, and the mirroring that brings those widgets in line
+// with the controls' state. It holds no behaviour: input is the View's business (view.h).
+
+#include <QGroupBox>
+#include <QPointer>
+#include <QWidget>
+
+#include <cstddef>
+#include <functional>
+#include <vector>
+
+#include "ui/window.h"
+
+namespace zel::view {
+
+// A top-level window of the view. Its close box and its size changes go to the callbacks;
+// the window never closes by itself: the layer decides.
+class TopLevel : public QWidget {
+public:
+    using QWidget::QWidget;
+    std::function<void()> onClose;
+    std::function<void()> onResize;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+};
+
+// A line control: one pixel between its end points, in its foreground colour.
+class LineWidget : public QWidget {
+public:
+    LineWidget(const TwipRect& ends, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    TwipRect ends_;
+};
+
+// A frame: an etched border whose top line runs through the middle of the caption, drawn
+// the same way whatever the style, so that the options placed in it by the design stay inside.
+class FrameBox : public QGroupBox {
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+class FormView {
+public:
+    // Builds the window and its widgets, hidden.
+    explicit FormView(Window& window);
+    ~FormView();
+    FormView(const FormView&) = delete;
+    FormView& operator=(const FormView&) = delete;
+
+    Window& window() const { return *window_; }
+    TopLevel* topLevel() const { return top_; }
+    // The widgets in the order of the form's controls (the order of the design rows).
+    std::size_t count() const { return widgets_.size(); }
+    QWidget* widget(std::size_t index) const { return widgets_[index]; }
+    // The control shown by a widget, or -1; a text box's viewport counts as the text box.
+    int IndexOf(const QObject* object) const;
+    QWidget* WidgetOf(const Control* control) const;
+    // The objects that receive a control's mouse and key events.
+    std::vector<QObject*> InputObjects(std::size_t index) const;
+
+    // Brings every widget in line with its control: text, visibility, colours, selection,
+    // rectangle and drawing order.
+    void Mirror();
+
+    // Shows the window, centred on the screen when its design says so; a modal one blocks the
+    // input to every other window of the program.
+    void Show(bool modal);
+
+    // Deletes the widgets: at once, or when the event loop is back (safe inside their events).
+    void DeleteNow();
+
+private:
+    QWidget* Build(const DesignRow& row, QWidget* parent);
+    void MirrorControl(std::size_t index);
+    void Centre();
+    void MirrorDrawingOrder();
+    QRect GeometryFor(std::size_t index) const;
+
+    Window* window_;
+    QPointer<TopLevel> top_;
+    std::vector<QWidget*> widgets_;
+    std::vector<int> appliedZ_;
+};
+
+}  // namespace zel::view

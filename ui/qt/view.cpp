@@ -1,0 +1,343 @@
+#include "ui/qt/view.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QWindow>
+
+#include <cmath>
+
+#include "ui/keys.h"
+#include "ui/manual/manual_window.h"
+#include "ui/qt/appearance.h"
+
+namespace zel::view {
+
+namespace {
+
+int ShiftState(Qt::KeyboardModifiers modifiers) {
+    int shift = 0;
+    if (modifiers & Qt::ShiftModifier) shift |= keys::kShift;
+    if (modifiers & Qt::ControlModifier) shift |= keys::kCtrl;
+    if (modifiers & Qt::AltModifier) shift |= keys::kAlt;
+    return shift;
+}
+
+// The key code a handler receives for a Qt key; 0 for keys the handlers never see.
+int KeyCode(const QKeyEvent& event) {
+    const int key = event.key();
+    const bool keypad = (event.modifiers() & Qt::KeypadModifier) != 0;
+    if (key >= Qt::Key_A && key <= Qt::Key_Z) return 'A' + (key - Qt::Key_A);
+    if (key >= Qt::Key_0 && key <= Qt::Key_9) return (keypad ? 96 : '0') + (key - Qt::Key_0);
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F12) return 112 + (key - Qt::Key_F1);
+    switch (key) {
+        case Qt::Key_Backspace: return 8;
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab: return keys::kTab;
+        case Qt::Key_Return:
+        case Qt::Key_Enter: return keys::kEnter;
+        case Qt::Key_Shift: return 16;
+        case Qt::Key_Control: return 17;
+        case Qt::Key_Alt: return 18;
+        case Qt::Key_Escape: return keys::kEscape;
+        case Qt::Key_Space: return keys::kSpace;
+        case Qt::Key_PageUp: return 33;
+        case Qt::Key_PageDown: return 34;
+        case Qt::Key_End: return 35;
+        case Qt::Key_Home: return 36;
+        case Qt::Key_Left: return keys::kLeft;
+        case Qt::Key_Up: return keys::kUp;
+        case Qt::Key_Right: return keys::kRight;
+        case Qt::Key_Down: return keys::kDown;
+        case Qt::Key_Insert: return 45;
+        case Qt::Key_Delete: return 46;
+        case Qt::Key_Asterisk: return keypad ? 106 : 0;
+        case Qt::Key_Plus: return keypad ? 107 : 187;
+        case Qt::Key_Minus: return keypad ? 109 : 189;
+        case Qt::Key_Period: return keypad ? 110 : 190;
+        case Qt::Key_Slash: return keypad ? 111 : 191;
+        case Qt::Key_Comma: return 188;
+        case Qt::Key_Semicolon: return 186;
+        case Qt::Key_Colon: return 186;
+        default: return 0;
+    }
+}
+
+// The size the window frame adds to the client area, in pixels. Without a window manager, or
+// before the window is shown, no frame is known; the layer's standard frame stands in for it.
+QSize FrameSize(const QWidget& top) {
+    const QMargins margins = top.windowHandle() ? top.windowHandle()->frameMargins() : QMargins();
+    if (!margins.isNull()) return {margins.left() + margins.right(), margins.top() + margins.bottom()};
+    return {Pixels(ManualWindow::kFrameWidth), Pixels(ManualWindow::kFrameHeight)};
+}
+
+}  // namespace
+
+View::View(Program& program) : program_(program) { InstallFontSubstitutes(); }
+
+View::~View() {
+    for (std::unique_ptr<FormView>* form : {&manual_, &calculator_}) {
+        if (!*form) continue;
+        (*form)->DeleteNow();
+        form->reset();
+    }
+}
+
+QWidget* View::calculatorWidget() const { return calculator_ ? calculator_->topLevel() : nullptr; }
+QWidget* View::manualWidget() const { return manual_ ? manual_->topLevel() : nullptr; }
+QWidget* View::activeWidget() const { return manual_ ? manualWidget() : calculatorWidget(); }
+
+// ---- Windows
+
+void View::Sync() {
+    if (syncing_) return;
+    syncing_ = true;
+    Window* calculator = program_.calculator();
+    Window* manual = program_.manual();
+    bool showCalculator = false, showManual = false, manualClosed = false;
+    if (generation_ != program_.windowGeneration()) {
+        generation_ = program_.windowGeneration();
+        if (manual_ && &manual_->window() != manual) {
+            Drop(manual_);
+            manualClosed = true;
+        }
+        if (calculator_ && &calculator_->window() != calculator) Drop(calculator_);
+        if (calculator && !calculator_) {
+            calculator_ = Open(*calculator);
+            showCalculator = true;
+        }
+        if (manual && !manual_) {
+            manual_ = Open(*manual);
+            showManual = true;
+        }
+    }
+    if (calculator_) calculator_->Mirror();
+    if (manual_) manual_->Mirror();
+    if (showCalculator) calculator_->Show(false);
+    if (showManual) manual_->Show(true);
+    if (manualClosed && calculator_) calculator_->topLevel()->activateWindow();
+    SyncFocus();
+    syncing_ = false;
+    if (program_.ended() && !endReported_) {
+        endReported_ = true;
+        if (onEnded) onEnded();
+    }
+}
+
+std::unique_ptr<FormView> View::Open(Window& window) {
+    auto form = std::make_unique<FormView>(window);
+    Bind(*form);
+    TopLevel* top = form->topLevel();
+    if (&window == program_.manual()) {
+        top->onClose = [this] {
+            if (!forwarding_) Forward([&] { program_.UserCloseManual(); });
+        };
+        top->onResize = [this] { ManualResized(); };
+    } else {
+        // The layer asks whether to end the program and closes the window itself.
+        top->onClose = [this] {
+            if (!forwarding_) Forward([&] { program_.UserClose(); });
+        };
+    }
+    return form;
+}
+
+void View::Drop(std::unique_ptr<FormView>& form) {
+    for (auto at = targets_.begin(); at != targets_.end();) {
+        if (at->second.form == form.get())
+            at = targets_.erase(at);
+        else
+            ++at;
+    }
+    form.reset();
+}
+
+void View::Bind(FormView& form) {
+    for (std::size_t i = 0; i < form.count(); ++i) {
+        for (QObject* object : form.InputObjects(i)) {
+            targets_[object] = {&form, i};
+            object->installEventFilter(this);
+        }
+        QWidget* widget = form.widget(i);
+        if (auto* line = qobject_cast<QLineEdit*>(widget)) {
+            connect(line, &QLineEdit::textEdited, this,
+                    [this, line](const QString& text) { TextEdited(line, text.toStdU16String()); });
+        } else if (auto* area = qobject_cast<QPlainTextEdit*>(widget)) {
+            connect(area, &QPlainTextEdit::textChanged, this,
+                    [this, area] { TextEdited(area, FromDisplayText(area->toPlainText())); });
+        }
+    }
+}
+
+std::optional<View::Target> View::TargetOf(const QObject* object) const {
+    const auto at = targets_.find(object);
+    if (at == targets_.end()) return std::nullopt;
+    return at->second;
+}
+
+const Control& View::ControlOf(const Target& target) {
+    return target.form->window().form().controls()[target.index];
+}
+
+bool View::HoldsFocus(const QObject* object) const {
+    const auto target = TargetOf(object);
+    if (!target) return false;
+    Window& window = target->form->window();
+    if (&window != program_.activeWindow()) return false;
+    const Control& control = ControlOf(*target);
+    return window.form().focus == &control && window.form().IsShown(control);
+}
+
+void View::SyncFocus() {
+    for (FormView* form : {calculator_.get(), manual_.get()}) {
+        if (!form) continue;
+        QWidget* widget = form->WidgetOf(form->window().form().focus);
+        if (widget && widget->isVisibleTo(form->topLevel()) && form->topLevel()->focusWidget() != widget)
+            widget->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+// ---- Input
+
+template <class F>
+void View::Forward(F&& action) {
+    forwarding_ = true;
+    action();
+    forwarding_ = false;
+    Sync();
+}
+
+bool View::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+            break;
+        default:
+            // Painting, and Qt's own focus changes, are the widgets' business alone.
+            return false;
+    }
+    const auto target = TargetOf(watched);
+    if (!target) return false;
+    // While a handler runs (its message box is up), and in a window that a modal one blocks,
+    // the input reaches nothing.
+    if (forwarding_ || &target->form->window() != program_.activeWindow()) return true;
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+            return MousePress(watched, *target, static_cast<const QMouseEvent&>(*event));
+        case QEvent::MouseButtonRelease:
+            return MouseRelease(watched, *target, static_cast<const QMouseEvent&>(*event));
+        case QEvent::MouseButtonDblClick:
+            return DoubleClick(watched, *target, static_cast<const QMouseEvent&>(*event));
+        case QEvent::KeyPress:
+            return KeyPress(watched, *target, static_cast<const QKeyEvent&>(*event));
+        default:
+            // Key releases: a text box may need them; no other control acts on them.
+            return ControlOf(*target).kind() != Kind::TextBox;
+    }
+}
+
+bool View::MousePress(QObject* watched, const Target& target, const QMouseEvent& event) {
+    const Kind kind = ControlOf(target).kind();
+    const ControlId id = ControlOf(target).id();
+    pressed_ = nullptr;
+    // Only a text box reacts to other buttons than the left one (focus, then its context menu).
+    if (event.button() != Qt::LeftButton && kind != Kind::TextBox) return true;
+    bool undisturbed = true;
+    Forward([&] { undisturbed = program_.UserPress(id); });
+    // A message box that came up while the focus moved has taken the mouse: the click is over.
+    if (!undisturbed) return true;
+    if (event.button() == Qt::LeftButton) pressed_ = watched;
+    if (kind == Kind::TextBox) {
+        // Qt places the caret, or starts a selection, in the box that now holds the focus.
+        return !HoldsFocus(watched);
+    }
+    if (auto* button = qobject_cast<QPushButton*>(watched)) button->setDown(true);
+    return true;
+}
+
+bool View::MouseRelease(QObject* watched, const Target& target, const QMouseEvent& event) {
+    const bool textBox = ControlOf(target).kind() == Kind::TextBox;
+    const ControlId id = ControlOf(target).id();
+    if (event.button() != Qt::LeftButton) return !textBox;
+    const bool pressedHere = pressed_ == watched;
+    pressed_ = nullptr;
+    if (auto* button = qobject_cast<QPushButton*>(watched)) button->setDown(false);
+    // A click is a press and a release on the same control.
+    const bool inside = static_cast<QWidget*>(watched)->rect().contains(event.position().toPoint());
+    if (pressedHere && inside) Forward([&] { program_.UserRelease(id); });
+    return !textBox;
+}
+
+bool View::DoubleClick(QObject* watched, const Target& target, const QMouseEvent& event) {
+    const Kind kind = ControlOf(target).kind();
+    const ControlId id = ControlOf(target).id();
+    if (event.button() != Qt::LeftButton) return true;
+    // A button has no double click: the second click of one is a click of its own.
+    if (kind == Kind::Button) return MousePress(watched, target, event);
+    pressed_ = nullptr;
+    Forward([&] { program_.UserDblClick(id); });
+    // A text box selects the word under the mouse, as a double click does anywhere.
+    if (kind == Kind::TextBox) return !HoldsFocus(watched);
+    return true;
+}
+
+bool View::KeyPress(QObject* watched, const Target& target, const QKeyEvent& event) {
+    const Kind kind = ControlOf(target).kind();
+    const int shift = ShiftState(event.modifiers());
+    const int code = KeyCode(event);
+    if (code == keys::kTab) {
+        // Qt moves no focus: the layer walks its tab order.
+        const int backwards = event.key() == Qt::Key_Backtab ? keys::kShift : 0;
+        Forward([&] { program_.UserKey(keys::kTab, shift | backwards); });
+        return true;
+    }
+    if (code != 0) Forward([&] { program_.UserKey(code, shift); });
+    // Buttons and options do only what the layer did with the key (Enter and Space click a
+    // button; arrows move through a group of options).
+    if (kind != Kind::TextBox) return true;
+    // Enter ends an entry in a one-line box; a multi-line editor takes it as a line break.
+    if (code == keys::kEnter && !qobject_cast<QPlainTextEdit*>(watched)) return true;
+    // Qt edits the box that still holds the focus; the edit comes back through TextEdited.
+    return !HoldsFocus(watched);
+}
+
+void View::TextEdited(const QObject* box, std::u16string text) {
+    const auto target = TargetOf(box);
+    if (!target || forwarding_) return;
+    const ControlId id = ControlOf(*target).id();
+    Forward([&] { program_.UserType(id, std::move(text)); });
+}
+
+// ---- The manual's size
+
+void View::ManualResized() {
+    if (applyingManualSize_ || forwarding_ || !manual_ || !program_.manual()) return;
+    const TopLevel* top = manual_->topLevel();
+    if (!top->isVisible()) return;
+    const QSize frame = FrameSize(*top);
+    const double outerWidth = (top->width() + frame.width()) * kTwipsPerPixel;
+    const double outerHeight = (top->height() + frame.height()) * kTwipsPerPixel;
+    Forward([&] { program_.UserResizeManual(outerWidth, outerHeight); });
+    ApplyManualSize();
+}
+
+void View::ApplyManualSize() {
+    const ManualWindow* manual = program_.manual();
+    if (!manual_ || !manual) return;
+    TopLevel* top = manual_->topLevel();
+    const QSize frame = FrameSize(*top);
+    // Rounded up, so that the window is never smaller than the layer's minimum.
+    const QSize client(static_cast<int>(std::ceil(manual->outerWidth() / kTwipsPerPixel)) - frame.width(),
+                       static_cast<int>(std::ceil(manual->outerHeight() / kTwipsPerPixel)) - frame.height());
+    if (top->size() == client) return;
+    applyingManualSize_ = true;
+    top->resize(client);
+    applyingManualSize_ = false;
+}
+
+}  // namespace zel::view

@@ -243,7 +243,7 @@ private:
         if (!program_.calculator()) throw Failure{"no calculator window is open"};
     }
 
-    void Key(const std::string& spec);
+    void Key(const std::string& keyText);
     void Expect(const std::vector<Token>& t);
 
     ScriptedClock clock_;
@@ -278,10 +278,10 @@ LocalDateTime ParseClock(const std::string& date, const std::string& time) {
     return t;
 }
 
-void Run::Key(const std::string& spec) {
+void Run::Key(const std::string& keyText) {
     if (program_.ended()) throw Failure{"the program has ended"};
     int shift = 0;
-    std::string rest = spec;
+    std::string rest = keyText;
     for (;;) {
         if (rest.rfind("Shift+", 0) == 0) shift |= keys::kShift, rest.erase(0, 6);
         else if (rest.rfind("Ctrl+", 0) == 0) shift |= keys::kCtrl, rest.erase(0, 5);

@@ -34,12 +34,12 @@ void InstallFontSubstitutes() {
     (void)installed;
 }
 
-QFont DesignFont(const FontSpec& spec) {
+QFont DesignFont(const FontSpec& size) {
     InstallFontSubstitutes();
     QFont font(ToQString(kFontFamily));
     // Points at 96 pixels per inch, the same scale as the twips of the layout.
-    font.setPixelSize(static_cast<int>(std::lround(spec.points * 96.0 / 72.0)));
-    font.setBold(spec.bold);
+    font.setPixelSize(static_cast<int>(std::lround(size.points * 96.0 / 72.0)));
+    font.setBold(size.bold);
     font.setStyleHint(QFont::TypeWriter);
     return font;
 }

@@ -29,7 +29,7 @@ QRect LineBox(const TwipRect& ends);
 void InstallFontSubstitutes();
 // The font of the given size and weight; sized in pixels so that it keeps to the twip layout
 // whatever the screen's resolution.
-QFont DesignFont(const FontSpec& spec);
+QFont DesignFont(const FontSpec& size);
 // The font a control is drawn in: its own, or its window's default when the row leaves it open.
 QFont ControlFont(const WindowDesign& window, const DesignRow& row);
 

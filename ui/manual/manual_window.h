@@ -12,9 +12,10 @@ public:
     // The window's outer size (frame and title bar included) in twips.
     double outerWidth() const { return outerWidth_; }
     double outerHeight() const { return outerHeight_; }
-    // The outer size of a freshly shown window: its client area and a standard frame.
-    static constexpr double kFrameWidth = 120;
-    static constexpr double kFrameHeight = 405;
+    // The outer size of a freshly shown window: its client area and a standard frame, whose
+    // size makes the text box open at its designed size.
+    static constexpr double kFrameWidth = 100;
+    static constexpr double kFrameHeight = 365;
 
     void Form_Load() override;
     // The window now has this outer size; keeps it from getting too small and fits the text box.

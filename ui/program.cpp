@@ -48,8 +48,13 @@ void Program::Trace(const std::string& line) {
     if (trace) trace(line);
 }
 
+// Events are written as the handler that receives them is named: "Text9_GotFocus(2)".
 void Program::TraceEvent(const char* event, const Control& control) {
-    if (trace) trace(std::string("  ") + event + " " + control.id().ToString());
+    if (!trace) return;
+    std::string line("  ");
+    line.append(control.name()).append(1, '_').append(event);
+    if (control.index() != kNoIndex) line.append(1, '(').append(std::to_string(control.index())).append(1, ')');
+    trace(line);
 }
 
 Window* Program::activeWindow() {

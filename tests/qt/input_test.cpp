@@ -102,7 +102,7 @@ TEST(Input, HoursTypedWithTheKeyboardConvertOnEnterThenEnter) {
 
 TEST(Input, AButtonIsClickedOnceByAClickByEnterAndBySpace) {
     Desk desk;
-    auto clicks = [&] { return desk.TraceCount("  Click cmdClearV"); };
+    auto clicks = [&] { return desk.TraceCount("  cmdClearV_Click"); };
     desk.Click("cmdClearV");
     EXPECT_EQ(clicks(), 1);
     EXPECT_EQ(desk.QtFocus(), "cmdClearV");

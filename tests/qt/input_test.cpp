@@ -86,6 +86,8 @@ TEST(Input, HoursTypedWithTheKeyboardConvertOnEnterThenEnter) {
 
     desk.Key(Qt::Key_Return);
     EXPECT_EQ(desk.QtFocus(), "cmdConvert");
+    // Reached by the keyboard, the button shows its focus cue.
+    EXPECT_TRUE(desk.Widget("cmdConvert")->window()->testAttribute(Qt::WA_KeyboardFocusChange));
     desk.Key(Qt::Key_Return);
 
     EXPECT_EQ(desk.Text("Text9(0)"), "0000 01:30:00");

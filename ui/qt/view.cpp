@@ -194,8 +194,11 @@ void View::SyncFocus() {
     for (FormView* form : {calculator_.get(), manual_.get()}) {
         if (!form) continue;
         QWidget* widget = form->WidgetOf(form->window().form().focus);
+        // The style draws the focus cue of a button only after keyboard use.
+        form->topLevel()->setAttribute(Qt::WA_KeyboardFocusChange, keyboardInput_);
         if (widget && widget->isVisibleTo(form->topLevel()) && form->topLevel()->focusWidget() != widget)
-            widget->setFocus(Qt::OtherFocusReason);
+            widget->setFocus(keyboardInput_ ? Qt::TabFocusReason : Qt::MouseFocusReason);
+        if (widget) widget->update();
     }
 }
 
@@ -245,6 +248,7 @@ bool View::MousePress(QObject* watched, const Target& target, const QMouseEvent&
     const Kind kind = ControlOf(target).kind();
     const ControlId id = ControlOf(target).id();
     pressed_ = nullptr;
+    keyboardInput_ = false;
     // Only a text box reacts to other buttons than the left one (focus, then its context menu).
     if (event.button() != Qt::LeftButton && kind != Kind::TextBox) return true;
     bool undisturbed = true;
@@ -290,6 +294,7 @@ bool View::KeyPress(QObject* watched, const Target& target, const QKeyEvent& eve
     const Kind kind = ControlOf(target).kind();
     const int shift = ShiftState(event.modifiers());
     const int code = KeyCode(event);
+    keyboardInput_ = true;
     if (code == keys::kTab) {
         // Qt moves no focus: the layer walks its tab order.
         const int backwards = event.key() == Qt::Key_Backtab ? keys::kShift : 0;

@@ -79,6 +79,9 @@ private:
     std::unordered_map<const QObject*, Target> targets_;
     QPointer<QObject> pressed_;  // the control a left-button press went to, until its release
     bool forwarding_ = false;
+    // Whether the latest input came from the keyboard: focus cues are drawn after keyboard use,
+    // as everywhere on the desktop.
+    bool keyboardInput_ = false;
     bool syncing_ = false;
     bool applyingManualSize_ = false;
     bool endReported_ = false;

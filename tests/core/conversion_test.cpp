@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "core/duration.h"
+#include "tests/core/expect_duration_texts.h"
 
 namespace zel {
 namespace {
@@ -30,13 +30,7 @@ TEST(Conversion, ReadsTheSelectedFieldAndShowsAllForms) {
         SCOPED_TRACE(testing::PrintToString(c.field));
         const auto seconds = DurationSeconds(c.unit, c.field);
         ASSERT_TRUE(seconds.has_value());
-        const auto texts = DurationTextsFor(*seconds);
-        ASSERT_TRUE(texts.has_value());
-        EXPECT_EQ(texts->dhms, c.dhms);
-        EXPECT_EQ(texts->day, c.day);
-        EXPECT_EQ(texts->hour, c.hour);
-        EXPECT_EQ(texts->min, c.min);
-        EXPECT_EQ(texts->sec, c.sec);
+        ExpectDurationTexts(*seconds, {c.dhms, c.day, c.hour, c.min, c.sec});
     }
 }
 

@@ -6,6 +6,8 @@
 #include <limits>
 #include <string>
 
+#include "tests/core/expect_duration_texts.h"
+
 namespace zel {
 namespace {
 
@@ -13,17 +15,6 @@ struct Case {
     double seconds;
     std::u16string dhms, day, hour, min, sec;
 };
-
-void ExpectTexts(const Case& c) {
-    SCOPED_TRACE(testing::Message() << "T = " << c.seconds);
-    const auto texts = DurationTextsFor(c.seconds);
-    ASSERT_TRUE(texts.has_value());
-    EXPECT_EQ(texts->dhms, c.dhms);
-    EXPECT_EQ(texts->day, c.day);
-    EXPECT_EQ(texts->hour, c.hour);
-    EXPECT_EQ(texts->min, c.min);
-    EXPECT_EQ(texts->sec, c.sec);
-}
 
 TEST(DurationTextsFor, WritesAllFiveForms) {
     const Case cases[] = {
@@ -41,7 +32,7 @@ TEST(DurationTextsFor, WritesAllFiveForms) {
         {-0.2, u"-0000 00:00:00", u"-0.0000023", u"-0.00006", u"-0.003", u"0"},
         {863999999, u"9999 23:59:59", u"9999.9999884", u"239999.99972", u"14399999.983", u"863999999"},
     };
-    for (const auto& c : cases) ExpectTexts(c);
+    for (const auto& c : cases) ExpectDurationTexts(c.seconds, {c.dhms, c.day, c.hour, c.min, c.sec});
 }
 
 TEST(DurationTextsFor, DayCountLimitedToTheFixedPointRange) {

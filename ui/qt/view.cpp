@@ -195,10 +195,13 @@ void View::SyncFocus() {
         if (!form) continue;
         QWidget* widget = form->WidgetOf(form->window().form().focus);
         // The style draws the focus cue of a button only after keyboard use.
-        form->topLevel()->setAttribute(Qt::WA_KeyboardFocusChange, keyboardInput_);
-        if (widget && widget->isVisibleTo(form->topLevel()) && form->topLevel()->focusWidget() != widget)
+        QWidget* top = form->topLevel();
+        const bool cueChanged = top->testAttribute(Qt::WA_KeyboardFocusChange) != keyboardInput_;
+        top->setAttribute(Qt::WA_KeyboardFocusChange, keyboardInput_);
+        if (widget && widget->isVisibleTo(top) && top->focusWidget() != widget)
             widget->setFocus(keyboardInput_ ? Qt::TabFocusReason : Qt::MouseFocusReason);
-        if (widget) widget->update();
+        else if (widget && cueChanged)
+            widget->update();
     }
 }
 

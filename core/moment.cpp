@@ -27,4 +27,6 @@ std::u16string MomentText(const LocalDateTime& t) { return MonthDayHourMinute(t)
 
 std::u16string YearText(const LocalDateTime& t) { return Padded(t.year, 4); }
 
+std::u16string MonthText(const LocalDateTime& t) { return Padded(t.month, 2); }
+
 }  // namespace zel

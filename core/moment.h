@@ -1,4 +1,4 @@
-// A reading of the clock and the texts the window shows of it at load.
+// A moment of the calendar (a reading of the clock, or a result) and the texts that show it.
 #pragma once
 
 #include <string>
@@ -12,5 +12,6 @@ struct LocalDateTime {
 std::u16string MomentTextZeroSeconds(const LocalDateTime& t);  // "mm/dd hh:nn:00"
 std::u16string MomentText(const LocalDateTime& t);             // "mm/dd hh:nn:ss"
 std::u16string YearText(const LocalDateTime& t);               // "yyyy", zero-padded to four digits
+std::u16string MonthText(const LocalDateTime& t);              // "mm"
 
 }  // namespace zel

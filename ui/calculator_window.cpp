@@ -6,6 +6,10 @@
 #include "core/dhms_entry.h"
 #include "core/duration.h"
 #include "core/moment.h"
+#include "core/moment_arithmetic.h"
+#include "core/moment_entry.h"
+#include "core/number_text.h"
+#include "core/text.h"
 #include "ui/keys.h"
 #include "ui/messages.h"
 #include "ui/program.h"
@@ -34,16 +38,18 @@ constexpr int kDhmsField = 0;
 constexpr int kOperandField = 5;
 constexpr int kMarkCount = 4;
 constexpr int kConversionMark = 0;
+constexpr int kDifferenceMark = 1;
 constexpr int kArithmeticMark = 2;
+constexpr int kElapsedMark = 3;
+
+// Where Enter sends the focus from Text8(0)…Text8(3): between the two moments, and from a
+// year box to its moment.
+constexpr std::array<int, 4> kMomentEnterTarget{1, 0, 0, 1};
+constexpr int kFirstYearBox = 2;  // the year box of moment field i is Text8(i + 2)
 
 constexpr std::u16string_view kNotDone = u"未";
 constexpr std::u16string_view kDone = u"済";
 
-const UnitOption* UnitOptionNamed(std::string_view name) {
-    for (const UnitOption& u : kUnitOptions)
-        if (name == u.option) return &u;
-    return nullptr;
-}
 
 }  // namespace
 
@@ -102,28 +108,63 @@ void CalculatorWindow::cmdManu_Click() { program_.ShowManual(); }
 
 // ---- Event routing
 
-void CalculatorWindow::GotFocus(Control& c) {
-    if (c.name() == "Text9") Text9_GotFocus(c.index());
-    else if (c.name() == "Text7") Text7_GotFocus(c.index());
+namespace {
+
+// Every handler of the calculator window, under the control and event that run it.
+struct EventArgs {
+    int index, keyCode, shift;
+};
+struct HandlerRoute {
+    std::string_view control;
+    ControlEvent event;
+    void (*run)(CalculatorWindow&, const EventArgs&);
+};
+using E = ControlEvent;
+using W = CalculatorWindow;
+using A = EventArgs;
+constexpr HandlerRoute kRoutes[] = {
+    {"Text8", E::GotFocus, [](W& w, const A& a) { w.Text8_GotFocus(a.index); }},
+    {"Text8", E::LostFocus, [](W& w, const A& a) { w.Text8_LostFocus(a.index); }},
+    {"Text8", E::KeyDown, [](W& w, const A& a) { w.Text8_KeyDown(a.index, a.keyCode, a.shift); }},
+    {"Text8", E::DblClick, [](W& w, const A& a) { w.Text8_DblClick(a.index); }},
+    {"cmdClearK", E::Click, [](W& w, const A&) { w.cmdClearK_Click(); }},
+    {"cmdCalc", E::Click, [](W& w, const A&) { w.cmdCalc_Click(); }},
+    {"cmdKeika", E::Click, [](W& w, const A&) { w.cmdKeika_Click(); }},
+    {"Text7", E::GotFocus, [](W& w, const A& a) { w.Text7_GotFocus(a.index); }},
+    {"Text9", E::GotFocus, [](W& w, const A& a) { w.Text9_GotFocus(a.index); }},
+    {"Text9", E::LostFocus, [](W& w, const A& a) { w.Text9_LostFocus(a.index); }},
+    {"Text9", E::KeyDown, [](W& w, const A& a) { w.Text9_KeyDown(a.index, a.keyCode, a.shift); }},
+    {"cmdConvert", E::Click, [](W& w, const A&) { w.cmdConvert_Click(); }},
+    {"cmdClearV", E::Click, [](W& w, const A&) { w.cmdClearV_Click(); }},
+    {"Option3", E::Click, [](W& w, const A&) { w.OptionUnit_Click(Unit::Dhms); }},
+    {"Option4", E::Click, [](W& w, const A&) { w.OptionUnit_Click(Unit::Day); }},
+    {"Option5", E::Click, [](W& w, const A&) { w.OptionUnit_Click(Unit::Hour); }},
+    {"Option6", E::Click, [](W& w, const A&) { w.OptionUnit_Click(Unit::Min); }},
+    {"Option7", E::Click, [](W& w, const A&) { w.OptionUnit_Click(Unit::Sec); }},
+    {"cmd2Mini", E::Click, [](W& w, const A&) { w.cmd2Mini_Click(); }},
+    {"cmd2Big", E::Click, [](W& w, const A&) { w.cmd2Big_Click(); }},
+    {"cmdManu", E::Click, [](W& w, const A&) { w.cmdManu_Click(); }},
+};
+
+const HandlerRoute* RouteOf(const Control& c, ControlEvent event) {
+    for (const HandlerRoute& route : kRoutes)
+        if (route.event == event && route.control == c.name()) return &route;
+    return nullptr;
 }
 
-void CalculatorWindow::LostFocus(Control& c) {
-    if (c.name() == "Text9") Text9_LostFocus(c.index());
+}  // namespace
+
+void CalculatorWindow::Route(const Control& c, ControlEvent event, int keyCode, int shift) {
+    if (const HandlerRoute* route = RouteOf(c, event)) route->run(*this, {c.index(), keyCode, shift});
 }
 
-void CalculatorWindow::Click(Control& c) {
-    const std::string_view name = c.name();
-    if (name == "cmd2Mini") cmd2Mini_Click();
-    else if (name == "cmd2Big") cmd2Big_Click();
-    else if (name == "cmdManu") cmdManu_Click();
-    else if (name == "cmdConvert") cmdConvert_Click();
-    else if (name == "cmdClearV") cmdClearV_Click();
-    else if (const UnitOption* u = UnitOptionNamed(name)) OptionUnit_Click(u->unit);
-}
+bool CalculatorWindow::Handles(const Control& c, ControlEvent event) const { return RouteOf(c, event) != nullptr; }
 
-void CalculatorWindow::KeyDown(Control& c, int keyCode, int shift) {
-    if (c.name() == "Text9") Text9_KeyDown(c.index(), keyCode, shift);
-}
+void CalculatorWindow::GotFocus(Control& c) { Route(c, ControlEvent::GotFocus); }
+void CalculatorWindow::LostFocus(Control& c) { Route(c, ControlEvent::LostFocus); }
+void CalculatorWindow::Click(Control& c) { Route(c, ControlEvent::Click); }
+void CalculatorWindow::DblClick(Control& c) { Route(c, ControlEvent::DblClick); }
+void CalculatorWindow::KeyDown(Control& c, int keyCode, int shift) { Route(c, ControlEvent::KeyDown, keyCode, shift); }
 
 // ---- Status marks and shared routines
 
@@ -164,17 +205,118 @@ bool CalculatorWindow::ShowDuration(double T) {
     // shown leaves every field as the user saw it.
     const std::optional<DurationTexts> texts = DurationTextsFor(T);
     if (!texts) return false;
-    form_("Text9", 4).text = texts->sec;
-    form_("Text9", 3).text = texts->min;
-    form_("Text9", 2).text = texts->hour;
-    form_("Text9", 1).text = texts->day;
-    form_("Text9", 0).text = texts->dhms;
+    WriteDuration(*texts);
+    return true;
+}
+
+void CalculatorWindow::WriteDuration(const DurationTexts& texts) {
+    form_("Text9", 4).text = texts.sec;
+    form_("Text9", 3).text = texts.min;
+    form_("Text9", 2).text = texts.hour;
+    form_("Text9", 1).text = texts.day;
+    form_("Text9", 0).text = texts.dhms;
     for (int i = 1; i <= 4; ++i) form_("Text7", i - 1).text = form_("Text9", i).text;
     for (int i = 1; i <= 4; ++i) {
         form_("Text9", i).visible = false;
         form_("Text7", i - 1).visible = true;
     }
-    return true;
+}
+
+// ---- Moment section: the fields
+
+void CalculatorWindow::Text8_GotFocus(int) {
+    SetMark(kDifferenceMark, false);
+    SetMark(kElapsedMark, false);
+}
+
+void CalculatorWindow::Text8_KeyDown(int Index, int KeyCode, int Shift) {
+    if (KeyCode != keys::kEnter) return;
+    if (Shift == 0 || Shift == keys::kShift)
+        program_.SetFocus(*this, form_("Text8", kMomentEnterTarget[static_cast<std::size_t>(Index)]));
+    else if (Shift == keys::kCtrl)
+        program_.SetFocus(*this, form_("Text9", kDhmsField));
+}
+
+void CalculatorWindow::Text8_LostFocus(int Index) {
+    Control& field = form_("Text8", Index);
+    if (Index < kFirstYearBox) {
+        const std::u16string typed = TrimSpaces(field.text);
+        if (std::optional<std::u16string> moment = NormaliseMoment(typed, program_.Now())) {
+            field.text = std::move(*moment);
+        } else {
+            program_.MsgBox(messages::kMomentRejected);
+            field.text = typed;
+        }
+        return;
+    }
+    // A year too large for a number keeps the text as typed.
+    if (std::optional<std::u16string> year = NormaliseYear(field.text))
+        field.text = std::move(*year);
+    else
+        program_.MsgBox(messages::kMomentRejected);
+}
+
+void CalculatorWindow::Text8_DblClick(int Index) {
+    if (Index < kFirstYearBox) {
+        form_("Text8", Index).text = MomentText(program_.Now());
+        form_("Text8", Index + kFirstYearBox).text = YearText(program_.Now());
+    } else {
+        form_("Text8", Index).text = YearText(program_.Now());
+    }
+}
+
+void CalculatorWindow::cmdClearK_Click() {
+    if (form_("Label6", kElapsedMark).text == kNotDone) return;
+    form_("Text8", 0).text.clear();
+    form_("Text8", 2).text.clear();
+    SetMark(kElapsedMark, false);
+}
+
+// ---- Moment section: the commands
+
+void CalculatorWindow::cmdCalc_Click() {
+    const std::optional<double> T =
+        MomentDifference(form_("Text8", 3).text, form_("Text8", 1).text, form_("Text8", 2).text, form_("Text8", 0).text);
+    std::optional<DurationTexts> texts = T ? DurationTextsFor(*T) : std::nullopt;
+    if (!texts) {
+        program_.MsgBox(messages::kMomentsNotDates);
+        return;
+    }
+    // The seconds show T itself, with its fraction should a time piece have had one.
+    texts->sec = GeneralNumberText(*T);
+    WriteDuration(*texts);
+    program_.SetFocus(*this, form_("cmdCalc"));
+    SetMark(kConversionMark, true);
+    SetMark(kDifferenceMark, true);
+    SetMark(kArithmeticMark, false);
+    SetMark(kElapsedMark, false);
+    form_("Text6").text.clear();
+    program_.SelectOption(*this, form_("Option5"));
+    // Whatever the hour option's selection did to the marks, the difference is done.
+    SetMark(kDifferenceMark, true);
+}
+
+void CalculatorWindow::cmdKeika_Click() {
+    bool allEmpty = form_("Text9", kDhmsField).text.empty();
+    for (int i = 0; i <= 3; ++i) allEmpty = allEmpty && form_("Text7", i).text.empty();
+    if (allEmpty) {
+        program_.MsgBox(messages::kNoDuration);
+        return;
+    }
+    const Unit unit = SelectedUnit();
+    const int field = kUnitOptions[static_cast<std::size_t>(unit)].field;
+    const std::optional<double> days = DurationDays(unit, form_("Text9", field).text);
+    const std::optional<LocalDateTime> result =
+        days ? ElapsedMoment(form_("Text8", 3).text, form_("Text8", 1).text, *days) : std::nullopt;
+    if (!result) {
+        program_.MsgBox(messages::kElapsedRejected);
+        return;
+    }
+    form_("Text8", 0).text = MomentText(*result);
+    form_("Text8", 2).text = YearText(*result);
+    SetMark(kElapsedMark, true);
+    SetMark(kArithmeticMark, false);
+    SetMark(kDifferenceMark, false);
 }
 
 // ---- Conversion section: entry fields and their twins

@@ -3,6 +3,7 @@
 // both carry the same controls under the same names, so every handler works in either.
 
 #include "core/conversion.h"
+#include "core/duration.h"
 #include "ui/window.h"
 
 namespace zel {
@@ -18,16 +19,27 @@ public:
     void Form_Activate() override;
     void Form_Unload(bool& cancel) override;
 
-    // Event routing from the program to the named handlers below.
+    // Event routing from the program to the named handlers below, through one table.
     void GotFocus(Control& control) override;
     void LostFocus(Control& control) override;
     void Click(Control& control) override;
+    void DblClick(Control& control) override;
     void KeyDown(Control& control, int keyCode, int shift) override;
+    bool Handles(const Control& control, ControlEvent event) const override;
 
     // Switching, manual.
     void cmd2Mini_Click();
     void cmd2Big_Click();
     void cmdManu_Click();
+
+    // Moment section.
+    void Text8_GotFocus(int Index);
+    void Text8_KeyDown(int Index, int KeyCode, int Shift);
+    void Text8_LostFocus(int Index);
+    void Text8_DblClick(int Index);
+    void cmdClearK_Click();
+    void cmdCalc_Click();
+    void cmdKeika_Click();
 
     // Conversion section.
     void Text7_GotFocus(int Index);
@@ -49,6 +61,8 @@ public:
     bool signPlus = false;
 
 private:
+    void Route(const Control& control, ControlEvent event, int keyCode = 0, int shift = 0);
+    void WriteDuration(const DurationTexts& texts);
     void SetMark(int index, bool done);
     void HandOverToTwin(int fieldIndex);
     Unit SelectedUnit();

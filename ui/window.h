@@ -8,6 +8,9 @@ namespace zel {
 
 class Program;
 
+// The events a control passes to its window's handlers.
+enum class ControlEvent { GotFocus, LostFocus, Click, DblClick, KeyDown };
+
 class Window {
 public:
     Window(Program& program, const WindowDesign& design) : program_(program), form_(design) {}
@@ -30,6 +33,9 @@ public:
     virtual void Click(Control&) {}
     virtual void DblClick(Control&) {}
     virtual void KeyDown(Control&, int keyCode, int shift) { (void)keyCode, (void)shift; }
+    // Whether a handler acts on this event of the control; a view leaves the toolkit's own
+    // reaction (a double click selecting a word, say) to controls without one.
+    virtual bool Handles(const Control&, ControlEvent) const { return false; }
 
 protected:
     Program& program_;

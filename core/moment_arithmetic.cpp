@@ -1,0 +1,55 @@
+#include "core/moment_arithmetic.h"
+
+#include <cmath>
+#include <cstdint>
+#include <string>
+
+#include "core/calendar.h"
+#include "core/leading_number.h"
+#include "core/moment_readers.h"
+#include "core/text.h"
+
+namespace zel {
+
+namespace {
+
+std::u16string MonthDayOf(std::u16string_view moment) { return Mid(moment, 1, 5); }
+
+// Seconds since midnight from the leading numbers of the hour, minute and second positions.
+std::optional<double> LenientTimeOfDay(std::u16string_view moment) {
+    const auto hh = LeadingNumber(Mid(moment, 7, 2));
+    const auto nn = LeadingNumber(Mid(moment, 10, 2));
+    const auto ss = LeadingNumber(Mid(moment, 13, 2));
+    if (!hh || !nn || !ss) return std::nullopt;
+    return *ss + *nn * 60 + *hh * 60 * 60;
+}
+
+}  // namespace
+
+std::optional<double> MomentDifference(std::u16string_view year1, std::u16string_view moment1,
+                                       std::u16string_view year2, std::u16string_view moment2) {
+    const auto date1 = ReadYearFirstDate(Mid(TrimSpaces(year1), 1, 4) + u" " + MonthDayOf(moment1));
+    const auto date2 = ReadYearFirstDate(Mid(TrimSpaces(year2), 1, 4) + u" " + MonthDayOf(moment2));
+    if (!date1 || !date2) return std::nullopt;
+    // Whole days give whole seconds: in 64 bits this is exact for every span of the calendar.
+    const std::int64_t daySeconds = static_cast<std::int64_t>(DaySerial(*date1) - DaySerial(*date2)) * 86400;
+
+    const auto time1 = LenientTimeOfDay(moment1);
+    const auto time2 = LenientTimeOfDay(moment2);
+    if (!time1 || !time2) return std::nullopt;
+    const double T = (*time1 - *time2) + static_cast<double>(daySeconds);
+    if (!std::isfinite(T)) return std::nullopt;
+    return T;
+}
+
+std::optional<LocalDateTime> ElapsedMoment(std::u16string_view year1, std::u16string_view moment1,
+                                           double durationDays) {
+    const auto date = ReadYearFirstDate(std::u16string(year1) + u"/" + MonthDayOf(moment1));
+    const auto time = ReadTimeOfDay(Mid(moment1, 7, moment1.size()));
+    if (!date || !time) return std::nullopt;
+    const double timeFraction = *time / 86400.0;
+    const double serial = (timeFraction + static_cast<double>(DaySerial(*date))) + durationDays;
+    return MomentOfSerial(serial);
+}
+
+}  // namespace zel

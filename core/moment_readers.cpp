@@ -1,0 +1,112 @@
+#include "core/moment_readers.h"
+
+#include <cstddef>
+
+namespace zel {
+
+namespace {
+
+// Walks a text from left to right.
+class Cursor {
+public:
+    explicit Cursor(std::u16string_view text) : text_(text) {}
+
+    // A run of `least` to `most` ASCII digits, as a number.
+    std::optional<int> Number(std::size_t least, std::size_t most) {
+        int value = 0;
+        std::size_t count = 0;
+        while (count < most && pos_ < text_.size() && text_[pos_] >= u'0' && text_[pos_] <= u'9') {
+            value = value * 10 + (text_[pos_] - u'0');
+            ++pos_;
+            ++count;
+        }
+        if (count < least) return std::nullopt;
+        return value;
+    }
+    bool Take(char16_t c) {
+        if (pos_ >= text_.size() || text_[pos_] != c) return false;
+        ++pos_;
+        return true;
+    }
+    // Skips spaces; true when there was at least one.
+    bool SkipSpaces() {
+        const std::size_t from = pos_;
+        while (pos_ < text_.size() && text_[pos_] == u' ') ++pos_;
+        return pos_ > from;
+    }
+    bool AtEnd() const { return pos_ == text_.size(); }
+    std::u16string_view Rest() const { return text_.substr(pos_); }
+
+private:
+    std::u16string_view text_;
+    std::size_t pos_ = 0;
+};
+
+int WindowedYear(int twoDigits) { return twoDigits < 30 ? 2000 + twoDigits : 1900 + twoDigits; }
+
+// A year that has a 29 February, for checking month/day without a year.
+constexpr int kAnyLeapYear = 2000;
+
+}  // namespace
+
+std::optional<int> ReadTimeOfDay(std::u16string_view text) {
+    Cursor c(text);
+    c.SkipSpaces();
+    const auto hour = c.Number(1, 2);
+    if (!hour || !c.Take(u':')) return std::nullopt;
+    const auto minute = c.Number(1, 2);
+    if (!minute) return std::nullopt;
+    std::optional<int> second = 0;
+    if (c.Take(u':')) second = c.Number(1, 2);
+    c.SkipSpaces();
+    if (!second || !c.AtEnd()) return std::nullopt;
+    if (*hour > 23 || *minute > 59 || *second > 59) return std::nullopt;
+    return *hour * 3600 + *minute * 60 + *second;
+}
+
+std::optional<LocalDateTime> ReadMonthDayTime(std::u16string_view text, int currentYear) {
+    Cursor c(text);
+    c.SkipSpaces();
+    const auto first = c.Number(1, 2);
+    if (!first || !c.Take(u'/')) return std::nullopt;
+    const auto second = c.Number(1, 2);
+    if (!second) return std::nullopt;
+    CalendarDate date{kAnyLeapYear, *first, *second};
+    bool yearGiven = false;
+    if (c.Take(u'/')) {
+        const auto third = c.Number(1, 2);
+        if (!third) return std::nullopt;
+        date = {WindowedYear(*first), *second, *third};
+        yearGiven = true;
+    }
+    if (!IsCalendarDate(date)) return std::nullopt;
+
+    int seconds = 0;
+    const bool spaced = c.SkipSpaces();
+    if (!c.AtEnd()) {
+        if (!spaced) return std::nullopt;
+        const auto time = ReadTimeOfDay(c.Rest());
+        if (!time) return std::nullopt;
+        seconds = *time;
+    }
+    return LocalDateTime{yearGiven ? date.year : currentYear, date.month, date.day,
+                         seconds / 3600, seconds / 60 % 60, seconds % 60};
+}
+
+std::optional<CalendarDate> ReadYearFirstDate(std::u16string_view text) {
+    Cursor c(text);
+    c.SkipSpaces();
+    const auto year = c.Number(1, 4);
+    if (!year) return std::nullopt;
+    if (!c.Take(u'/') && !c.SkipSpaces()) return std::nullopt;
+    const auto month = c.Number(1, 2);
+    if (!month || !c.Take(u'/')) return std::nullopt;
+    const auto day = c.Number(1, 2);
+    c.SkipSpaces();
+    if (!day || !c.AtEnd()) return std::nullopt;
+    const CalendarDate date{*year, *month, *day};
+    if (!IsCalendarDate(date)) return std::nullopt;
+    return date;
+}
+
+}  // namespace zel

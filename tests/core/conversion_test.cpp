@@ -52,5 +52,21 @@ TEST(DurationSeconds, Failures) {
     EXPECT_EQ(DurationSeconds(Unit::Sec, u"1e-999"), 0.0);
 }
 
+// The elapsed moment reads days; an empty dhms text is no duration there.
+TEST(DurationDays, EachUnitAndTheFailures) {
+    const struct {
+        Unit unit;
+        std::u16string field;
+        std::optional<double> days;
+    } cases[] = {
+        {Unit::Dhms, u"0000 12:00:00", 0.5},  {Unit::Dhms, u" -0001 06:00:00 ", -1.25},
+        {Unit::Day, u"365242", 365242.0},      {Unit::Hour, u"24.80000", 24.8 / 24},
+        {Unit::Min, u"-1440", -1.0},           {Unit::Sec, u"", 0.0},
+        {Unit::Dhms, u"0023", std::nullopt},   {Unit::Dhms, u"", std::nullopt},
+        {Unit::Day, u"1e999", std::nullopt},   {Unit::Dhms, u"1e999 00:00:00", std::nullopt},
+    };
+    for (const auto& c : cases) EXPECT_EQ(DurationDays(c.unit, c.field), c.days) << testing::PrintToString(c.field);
+}
+
 }  // namespace
 }  // namespace zel

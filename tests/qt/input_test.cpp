@@ -180,3 +180,34 @@ TEST(Input, ARejectedDhmsEntryIsReportedOnceThoughTheBoxTakesTheFocus) {
 
 }  // namespace
 }  // namespace zel::view::test
+
+namespace zel::view::test {
+namespace {
+
+// A moment typed with the keyboard normalises when Enter takes the focus to the other moment;
+// a double click writes the clock's moment and selects nothing.
+TEST(Input, MomentEntryOnEnterAndTheDoubleClickInBothWindows) {
+    Desk desk;
+    for (const char* window : {"full", "mini"}) {
+        SCOPED_TRACE(window);
+        if (std::string(window) == "mini") desk.SwitchTo("cmd2Mini");
+        ASSERT_EQ(desk.QtFocus(), "Text8(1)");
+        desk.Key(Qt::Key_A, Qt::ControlModifier);
+        desk.Type("1004 051627");
+        desk.Key(Qt::Key_Return);
+        EXPECT_EQ(desk.QtFocus(), "Text8(0)");
+        EXPECT_EQ(desk.Text("Text8(1)"), "10/04 05:16:27");
+
+        desk.clock.now = {2003, 2, 1, 8, 9, 10};
+        QLineEdit* moment2 = desk.As<QLineEdit>("Text8(0)");
+        QTest::mouseDClick(moment2, Qt::LeftButton, Qt::NoModifier, moment2->rect().center());
+        EXPECT_EQ(desk.Text("Text8(0)"), "02/01 08:09:10");
+        EXPECT_EQ(desk.Text("Text8(2)"), "2003");
+        EXPECT_FALSE(moment2->hasSelectedText());
+        EXPECT_TRUE(desk.boxes.shown.empty());
+        desk.clock.now = {2001, 7, 15, 10, 20, 30};
+    }
+}
+
+}  // namespace
+}  // namespace zel::view::test

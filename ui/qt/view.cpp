@@ -287,9 +287,11 @@ bool View::DoubleClick(QObject* watched, const Target& target, const QMouseEvent
     // A button has no double click: the second click of one is a click of its own.
     if (kind == Kind::Button) return MousePress(watched, target, event);
     pressed_ = nullptr;
+    const bool handled = target.form->window().Handles(ControlOf(target), ControlEvent::DblClick);
     Forward([&] { program_.UserDblClick(id); });
-    // A text box selects the word under the mouse, as a double click does anywhere.
-    if (kind == Kind::TextBox) return !HoldsFocus(watched);
+    // A text box without a double-click handler selects the word under the mouse, as a double
+    // click does anywhere; one with a handler shows only what the handler wrote.
+    if (kind == Kind::TextBox && !handled) return !HoldsFocus(watched);
     return true;
 }
 

@@ -63,11 +63,12 @@ void CalculatorWindow::Form_Load() {
     for (int i = 0; i <= 4; ++i) form_("Text7", i).text.clear();
     for (int i = 0; i <= 5; ++i) form_("Text9", i).text.clear();
     form_("Text6").text.clear();
+    // One reading of the clock for the moments and the years, so that a load in the last
+    // second of a year cannot pair 31 December with the next year.
     const LocalDateTime now = program_.Now();
     form_("Text8", 0).text = MomentTextZeroSeconds(now);
     form_("Text8", 1).text = form_("Text8", 0).text;
-    const LocalDateTime again = program_.Now();
-    form_("Text8", 2).text = YearText(again);
+    form_("Text8", 2).text = YearText(now);
     form_("Text8", 3).text = form_("Text8", 2).text;
     form_.BringToFront(form_("Text8", 0));
     form_.BringToFront(form_("Text8", 1));
@@ -257,11 +258,13 @@ void CalculatorWindow::Text8_LostFocus(int Index) {
 }
 
 void CalculatorWindow::Text8_DblClick(int Index) {
+    // The moment and its year come from one reading of the clock, as at load.
+    const LocalDateTime now = program_.Now();
     if (Index < kFirstYearBox) {
-        form_("Text8", Index).text = MomentText(program_.Now());
-        form_("Text8", Index + kFirstYearBox).text = YearText(program_.Now());
+        form_("Text8", Index).text = MomentText(now);
+        form_("Text8", Index + kFirstYearBox).text = YearText(now);
     } else {
-        form_("Text8", Index).text = YearText(program_.Now());
+        form_("Text8", Index).text = YearText(now);
     }
 }
 

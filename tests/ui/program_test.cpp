@@ -154,5 +154,27 @@ TEST_F(ProgramTest, SwitchingReplacesTheWindowWithoutAsking) {
     EXPECT_EQ(form().focus->id().ToString(), "Text8(1)");
 }
 
+// A clock that has moved on to the next year by its second reading.
+class NewYearClock : public Clock {
+public:
+    int readings = 0;
+    LocalDateTime Now() override {
+        return readings++ == 0 ? LocalDateTime{2001, 12, 31, 23, 59, 59} : LocalDateTime{2002, 1, 1, 0, 0, 0};
+    }
+};
+
+TEST(MomentAndYear, ComeFromOneReadingOfTheClockAtLoadAndOnADoubleClick) {
+    NewYearClock clock;
+    RecordingBoxes boxes;
+    Program program{boxes, clock};
+    program.Start();
+    Form& form = program.calculator()->form();
+    EXPECT_EQ(form("Text8", 1).text + u" " + form("Text8", 3).text, u"12/31 23:59:00 2001");
+    program.UserFocus({"Text8", 0});
+    clock.readings = 0;
+    program.UserDblClick({"Text8", 0});
+    EXPECT_EQ(form("Text8", 0).text + u" " + form("Text8", 2).text, u"12/31 23:59:59 2001");
+}
+
 }  // namespace
 }  // namespace zel

@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "core/arithmetic.h"
 #include "core/dhms_entry.h"
 #include "core/duration.h"
 #include "core/moment.h"
@@ -142,6 +143,13 @@ constexpr HandlerRoute kRoutes[] = {
     {"Option5", E::Click, [](W& w, const A&) { w.OptionUnit_Click(Unit::Hour); }},
     {"Option6", E::Click, [](W& w, const A&) { w.OptionUnit_Click(Unit::Min); }},
     {"Option7", E::Click, [](W& w, const A&) { w.OptionUnit_Click(Unit::Sec); }},
+    {"cmdCalcT", E::Click, [](W& w, const A&) { w.cmdCalcT_Click(); }},
+    {"cmdClearT", E::Click, [](W& w, const A&) { w.cmdClearT_Click(); }},
+    {"Option8", E::Click, [](W& w, const A&) { w.Option8_Click(); }},
+    {"Option9", E::Click, [](W& w, const A&) { w.Option9_Click(); }},
+    {"Text6", E::KeyDown, [](W& w, const A& a) { w.Text6_KeyDown(a.keyCode, a.shift); }},
+    {"cmdClear", E::Click, [](W& w, const A&) { w.cmdClear_Click(); }},
+    {"Label4", E::Click, [](W& w, const A& a) { w.Label4_Click(a.index); }},
     {"cmd2Mini", E::Click, [](W& w, const A&) { w.cmd2Mini_Click(); }},
     {"cmd2Big", E::Click, [](W& w, const A&) { w.cmd2Big_Click(); }},
     {"cmdManu", E::Click, [](W& w, const A&) { w.cmdManu_Click(); }},
@@ -419,6 +427,84 @@ void CalculatorWindow::OptionUnit_Click(Unit unit) {
     form_("Label5", 1).text = name;
     form_("Text6").text.clear();
     SetMark(kArithmeticMark, false);
+}
+
+// ---- Arithmetic section
+
+void CalculatorWindow::cmdCalcT_Click() {
+    bool allEmpty = form_("Text9", kDhmsField).text.empty();
+    for (int i = 0; i <= 3; ++i) allEmpty = allEmpty && form_("Text7", i).text.empty();
+    if (allEmpty) {
+        program_.MsgBox(messages::kNoDuration);
+        return;
+    }
+    const Unit unit = SelectedUnit();
+    if (unit == Unit::Dhms) program_.MsgBox(messages::kComputedInDays);
+    const int field = kUnitOptions[static_cast<std::size_t>(unit)].field;
+    const std::optional<double> L = LeftOperand(unit, form_("Text9", field).text);
+    const std::optional<double> R =
+        L ? SumOrDifference(*L, form_("Text9", kOperandField).text, form_("Option8").selected) : std::nullopt;
+    // A number beyond a double is reported rather than shown as a result.
+    if (!R) {
+        program_.MsgBox(messages::kConversionError);
+        return;
+    }
+    form_("Text6").text = GeneralNumberText(*R);
+    SetMark(kArithmeticMark, true);
+}
+
+void CalculatorWindow::cmdClearT_Click() {
+    form_("Text9", kOperandField).text.clear();
+    form_("Text6").text.clear();
+    form_("Text7", kOperandField - 1).text.clear();
+    SetMark(kArithmeticMark, false);
+}
+
+void CalculatorWindow::Option8_Click() {
+    if (signPlus) return;
+    SetMark(kArithmeticMark, false);
+    signPlus = true;
+}
+
+void CalculatorWindow::Option9_Click() {
+    if (!signPlus) return;
+    SetMark(kArithmeticMark, false);
+    signPlus = false;
+}
+
+void CalculatorWindow::Text6_KeyDown(int KeyCode, int Shift) {
+    if (KeyCode != keys::kEnter) return;
+    if (Shift == keys::kCtrl) {
+        program_.SetFocus(*this, form_("Text8", 1));
+    } else if (Shift == 0 || Shift == keys::kShift) {
+        Control& operand = form_("Text9", kOperandField);
+        operand.visible = true;
+        program_.SetFocus(*this, operand);
+    }
+}
+
+// ---- Result clear and section titles
+
+void CalculatorWindow::cmdClear_Click() {
+    if (form_("Label6", kDifferenceMark).text == kNotDone) return;
+    cmdClearV_Click();
+    ResetStatusMarks();
+}
+
+void CalculatorWindow::Label4_Click(int Index) {
+    switch (Index) {
+        case 0:
+            cmdCalcT_Click();
+            break;
+        case 1:
+            cmdCalc_Click();
+            break;
+        case 2:
+            cmdConvert_Click();
+            break;
+        default:
+            break;
+    }
 }
 
 }  // namespace zel

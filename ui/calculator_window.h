@@ -50,6 +50,17 @@ public:
     void cmdClearV_Click();
     void OptionUnit_Click(Unit unit);  // Option3_Click … Option7_Click
 
+    // Arithmetic section.
+    void cmdCalcT_Click();
+    void cmdClearT_Click();
+    void Option8_Click();
+    void Option9_Click();
+    void Text6_KeyDown(int KeyCode, int Shift);
+
+    // Result clear and the full window's section titles.
+    void cmdClear_Click();
+    void Label4_Click(int Index);
+
     // Shared routines.
     void ResetStatusMarks();
     void ClearOtherUnits();

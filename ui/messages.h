@@ -16,6 +16,7 @@ inline constexpr std::u16string_view kConversionError = u"エラーが発生し�
 inline constexpr std::u16string_view kMomentRejected = u"正しく入力されていません。ご確認下さい。";
 inline constexpr std::u16string_view kMomentsNotDates = u"時刻が入力されていないか、正しくないようです。確認下さい。";
 inline constexpr std::u16string_view kElapsedRejected = u"入力が不正では？";
+inline constexpr std::u16string_view kComputedInDays = u"day の単位で計算します。";
 inline constexpr std::u16string_view kDhmsRejected = u"入力が正しくないようです。ご確認下さい。";
 
 }  // namespace zel::messages

@@ -1,0 +1,42 @@
+#include "core/dhms_reading.h"
+
+#include <cmath>
+#include <string>
+
+#include "core/leading_number.h"
+#include "core/text.h"
+
+namespace zel {
+
+std::optional<DhmsPieces> ReadDhmsPieces(std::u16string_view text, DayEndWithoutSpace withoutSpace) {
+    std::u16string s = TrimSpaces(text);
+    const bool negative = !s.empty() && s.front() == u'-';
+    if (negative) s.erase(0, 1);
+
+    const auto space = FindPosition(s, u' ');
+    if (!space) return std::nullopt;
+    std::size_t p = *space;
+    if (p == 0) {
+        if (withoutSpace == DayEndWithoutSpace::Fails) return std::nullopt;
+        p = 5;
+    }
+
+    const auto days = LeadingNumber(Mid(s, 1, p - 1));
+    const auto hours = LeadingNumber(Mid(s, p + 1, 2));
+    const auto minutes = LeadingNumber(Mid(s, p + 4, 2));
+    const auto seconds = LeadingNumber(Mid(s, p + 7, 2));
+    if (!days || !hours || !minutes || !seconds) return std::nullopt;
+    return DhmsPieces{negative, *days, *hours, *minutes, *seconds};
+}
+
+std::optional<double> DhmsDays(std::u16string_view text, DayEndWithoutSpace withoutSpace) {
+    const auto d = ReadDhmsPieces(text, withoutSpace);
+    if (!d) return std::nullopt;
+    double total = d->days + d->hours / 24.0;
+    total += d->minutes / 1440.0;
+    total += d->seconds / 86400.0;
+    if (!std::isfinite(total)) return std::nullopt;
+    return d->negative ? -total : total;
+}
+
+}  // namespace zel

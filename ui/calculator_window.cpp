@@ -492,6 +492,14 @@ void CalculatorWindow::cmdClear_Click() {
 }
 
 void CalculatorWindow::Label4_Click(int Index) {
+    // A title takes no focus, so a unit or operand field being edited has not handed its text
+    // to its display twin. The commands read the twins, and the conversion copies them over the
+    // entry fields: without this the text being typed would be lost. The field keeps the focus
+    // and stays in edit.
+    for (int i = 1; i <= kOperandField; ++i) {
+        const Control& field = form_("Text9", i);
+        if (field.visible) form_("Text7", i - 1).text = field.text;
+    }
     switch (Index) {
         case 0:
             cmdCalcT_Click();

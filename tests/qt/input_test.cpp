@@ -209,5 +209,41 @@ TEST(Input, MomentEntryOnEnterAndTheDoubleClickInBothWindows) {
     }
 }
 
+// A sum typed and computed through the widgets in both windows; the full window's section
+// titles run their commands when clicked.
+TEST(Input, SumInBothWindowsAndTheSectionTitles) {
+    Desk desk;
+    for (const char* window : {"full", "mini"}) {
+        SCOPED_TRACE(window);
+        const bool full = std::string(window) == "full";
+        if (!full) desk.SwitchTo("cmd2Mini");
+        desk.Click("Text7(1)");
+        desk.Type("1.5");
+        desk.Key(Qt::Key_Return);
+        desk.Key(Qt::Key_Return);
+        EXPECT_EQ(desk.Text("Text7(1)"), "1.50000");
+        desk.Click("Text7(4)");
+        EXPECT_EQ(desk.QtFocus(), "Text9(5)");
+        desk.Type("0.25");
+        desk.Click("cmdCalcT");
+        EXPECT_EQ(desk.Text("Text6"), "1.75");
+        EXPECT_EQ(desk.As<QLabel>("Label6(2)")->text(), "済");
+    }
+    desk.SwitchTo("cmd2Big");
+    desk.Click("Text7(2)");
+    desk.Type("90");
+    desk.Click("Label4(2)");  // the conversion; a title takes no focus
+    EXPECT_EQ(desk.QtFocus(), "Text9(3)");
+    EXPECT_EQ(desk.Text("Text9(2)"), "1.50000");
+    desk.Click("Label4(1)");  // the moment difference of two equal moments
+    EXPECT_EQ(desk.Text("Text9(0)"), "0000 00:00:00");
+    EXPECT_EQ(desk.QtFocus(), "cmdCalc");
+    desk.Click("Text7(4)");
+    desk.Type("2");
+    desk.Click("Label4(0)");  // the sum
+    EXPECT_EQ(desk.Text("Text6"), "2");
+    EXPECT_TRUE(desk.boxes.shown.empty());
+}
+
 }  // namespace
 }  // namespace zel::view::test

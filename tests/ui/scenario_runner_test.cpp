@@ -32,6 +32,12 @@ TEST(ScenarioRunner, ActionsOnHiddenOrMissingControlsAreErrors) {
               "FAIL x:3: the manual window is open; cmdConvert cannot be reached");
 }
 
+TEST(ScenarioRunner, ChecksTheFourMarksWithTheirColours) {
+    EXPECT_TRUE(RunText("k", "start\nexpect marks \"未未未未\"\n", nullptr).passed);
+    EXPECT_EQ(RunText("k", "start\nexpect marks \"未済未未\"\n", nullptr).report,
+              "FAIL k:2: expected marks \"未済未未\", got marks \"未未未未\"");
+}
+
 TEST(ScenarioRunner, ParsesEscapesInTexts) {
     const auto outcome =
         RunText("e", "start\nclick Text9(0)\ntype \"a\\\"b\\\\c\"\nexpect Text9(0) = \"a\\\"b\\\\c\"\n", nullptr);

@@ -400,6 +400,20 @@ void Run::Expect(const std::vector<Token>& t) {
         messages_.shown.pop_front();
         if (shown.text != text) throw got("message " + Quote(text), "message " + Quote(shown.text));
         if (shown.title != title) throw got("title " + Quote(title), "title " + Quote(shown.title));
+    } else if (what == "marks") {
+        // expect marks "済済未未": the four status marks in order, each with its colour.
+        const std::u16string marks = t.size() == 3 ? FromUtf8(t[2].text) : std::u16string();
+        if (marks.size() != 4) throw ParseError{"expect marks \"MMMM\" (four of 未 and 済)"};
+        std::u16string actual;
+        bool match = true;
+        for (int i = 0; i < 4; ++i) {
+            const Control& mark = StateControl("Label6(" + std::to_string(i) + ")");
+            const bool done = marks[static_cast<std::size_t>(i)] == u'済';
+            const bool coloured = mark.fore == (mark.text == u"済" ? kBlue : kRed);
+            actual += coloured ? mark.text : mark.text + u"(" + FromUtf8(ColourName(mark.fore)) + u")";
+            match = match && mark.text == std::u16string(1, done ? u'済' : u'未') && coloured;
+        }
+        if (!match) throw got("marks " + Quote(marks), "marks " + Quote(actual));
     } else if (what == "no") {
         if (t.size() != 3 || t[2].text != "message") throw ParseError{"expect no message"};
         if (!messages_.shown.empty()) throw got("no message", "message " + Quote(messages_.shown.front().text));

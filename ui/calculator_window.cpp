@@ -51,6 +51,7 @@ constexpr int kFirstYearBox = 2;  // the year box of moment field i is Text8(i +
 constexpr std::u16string_view kNotDone = u"未";
 constexpr std::u16string_view kDone = u"済";
 
+int FieldOf(Unit unit) { return kUnitOptions[static_cast<std::size_t>(unit)].field; }
 
 }  // namespace
 
@@ -195,6 +196,13 @@ void CalculatorWindow::ClearOtherUnits() {
     }
 }
 
+bool CalculatorWindow::ConversionSectionEmpty() {
+    // Exactly empty: a text of blanks counts as something entered.
+    bool empty = form_("Text9", kDhmsField).text.empty();
+    for (int i = 0; i <= 3; ++i) empty = empty && form_("Text7", i).text.empty();
+    return empty;
+}
+
 Unit CalculatorWindow::SelectedUnit() {
     for (const UnitOption& u : kUnitOptions)
         if (form_(u.option).selected) return u.unit;
@@ -308,15 +316,12 @@ void CalculatorWindow::cmdCalc_Click() {
 }
 
 void CalculatorWindow::cmdKeika_Click() {
-    bool allEmpty = form_("Text9", kDhmsField).text.empty();
-    for (int i = 0; i <= 3; ++i) allEmpty = allEmpty && form_("Text7", i).text.empty();
-    if (allEmpty) {
+    if (ConversionSectionEmpty()) {
         program_.MsgBox(messages::kNoDuration);
         return;
     }
     const Unit unit = SelectedUnit();
-    const int field = kUnitOptions[static_cast<std::size_t>(unit)].field;
-    const std::optional<double> days = DurationDays(unit, form_("Text9", field).text);
+    const std::optional<double> days = DurationDays(unit, form_("Text9", FieldOf(unit)).text);
     const std::optional<LocalDateTime> result =
         days ? ElapsedMoment(form_("Text8", 3).text, form_("Text8", 1).text, *days) : std::nullopt;
     if (!result) {
@@ -389,9 +394,7 @@ void CalculatorWindow::Text9_KeyDown(int Index, int KeyCode, int Shift) {
 // ---- Conversion section: commands and unit options
 
 void CalculatorWindow::cmdConvert_Click() {
-    bool allEmpty = form_("Text9", kDhmsField).text.empty();
-    for (int i = 0; i <= 3; ++i) allEmpty = allEmpty && form_("Text7", i).text.empty();
-    if (allEmpty) {
+    if (ConversionSectionEmpty()) {
         constexpr std::u16string_view kBlankLine = u"\r\n\r\n";
         std::u16string text;
         text.reserve(messages::kNoDuration.size() + kBlankLine.size() + messages::kTreatedAsZero.size());
@@ -401,8 +404,7 @@ void CalculatorWindow::cmdConvert_Click() {
     for (int i = 1; i <= 4; ++i) form_("Text9", i).text = form_("Text7", i - 1).text;
 
     const Unit unit = SelectedUnit();
-    const auto& option = kUnitOptions[static_cast<std::size_t>(unit)];
-    const std::optional<double> T = DurationSeconds(unit, form_("Text9", option.field).text);
+    const std::optional<double> T = DurationSeconds(unit, form_("Text9", FieldOf(unit)).text);
     if (!T || !ShowDuration(*T)) {
         program_.MsgBox(messages::kConversionError);
         return;
@@ -432,16 +434,13 @@ void CalculatorWindow::OptionUnit_Click(Unit unit) {
 // ---- Arithmetic section
 
 void CalculatorWindow::cmdCalcT_Click() {
-    bool allEmpty = form_("Text9", kDhmsField).text.empty();
-    for (int i = 0; i <= 3; ++i) allEmpty = allEmpty && form_("Text7", i).text.empty();
-    if (allEmpty) {
+    if (ConversionSectionEmpty()) {
         program_.MsgBox(messages::kNoDuration);
         return;
     }
     const Unit unit = SelectedUnit();
     if (unit == Unit::Dhms) program_.MsgBox(messages::kComputedInDays);
-    const int field = kUnitOptions[static_cast<std::size_t>(unit)].field;
-    const std::optional<double> L = LeftOperand(unit, form_("Text9", field).text);
+    const std::optional<double> L = LeftOperand(unit, form_("Text9", FieldOf(unit)).text);
     const std::optional<double> R =
         L ? SumOrDifference(*L, form_("Text9", kOperandField).text, form_("Option8").selected) : std::nullopt;
     // A number beyond a double is reported rather than shown as a result.

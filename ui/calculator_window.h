@@ -77,6 +77,8 @@ private:
     void SetMark(int index, bool done);
     void HandOverToTwin(int fieldIndex);
     Unit SelectedUnit();
+    // Whether the dhms field and the four unit twins all hold the empty text.
+    bool ConversionSectionEmpty();
 };
 
 }  // namespace zel

@@ -6,6 +6,7 @@ packages=(
   cmake make g++          # the build
   qt6-base-dev            # the windows (Qt 6 Widgets) and the offscreen platform for view tests
   libgtest-dev            # unit tests
+  clang libclang-rt-14-dev  # the sanitizer build and the fuzz targets (libFuzzer)
   fonts-ipafont-gothic    # a Japanese gothic font for the captions
 )
 

@@ -499,6 +499,7 @@ void CalculatorWindow::Label4_Click(int Index) {
         const Control& field = form_("Text9", i);
         if (field.visible) form_("Text7", i - 1).text = field.text;
     }
+    static constexpr const char* kCommands[] = {"cmdCalcT", "cmdCalc", "cmdConvert"};
     switch (Index) {
         case 0:
             cmdCalcT_Click();
@@ -510,8 +511,12 @@ void CalculatorWindow::Label4_Click(int Index) {
             cmdConvert_Click();
             break;
         default:
-            break;
+            return;
     }
+    // The conversion hands every unit field over to its display twin, the one being edited
+    // included; the focus must not stay on a hidden field, so it goes where the command's
+    // button would have taken it.
+    if (form_.focus && !form_.IsShown(*form_.focus)) program_.SetFocus(*this, form_(kCommands[Index]));
 }
 
 }  // namespace zel

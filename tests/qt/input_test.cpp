@@ -232,8 +232,8 @@ TEST(Input, SumInBothWindowsAndTheSectionTitles) {
     desk.SwitchTo("cmd2Big");
     desk.Click("Text7(2)");
     desk.Type("90");
-    desk.Click("Label4(2)");  // the conversion; a title takes no focus
-    EXPECT_EQ(desk.QtFocus(), "Text9(3)");
+    desk.Click("Label4(2)");  // the conversion; the field handed over, the focus goes to its button
+    EXPECT_EQ(desk.QtFocus(), "cmdConvert");
     EXPECT_EQ(desk.Text("Text9(2)"), "1.50000");
     desk.Click("Label4(1)");  // the moment difference of two equal moments
     EXPECT_EQ(desk.Text("Text9(0)"), "0000 00:00:00");

@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev            # the windows (Qt 6 Widgets) and the offscreen platform for view tests
   libgtest-dev            # unit tests
   clang libclang-rt-14-dev  # the sanitizer build and the fuzz targets (libFuzzer)
+  libx11-dev libxdamage-dev # the start benchmark's watcher of X events
   fonts-ipafont-gothic    # a Japanese gothic font for the captions
 )
 

@@ -104,6 +104,7 @@ FormView::FormView(Window& window) : window_(&window) {
     const auto& controls = window.form().controls();
     widgets_.assign(controls.size(), nullptr);
     appliedZ_.assign(controls.size(), -1);
+    applied_.assign(controls.size(), Applied{});
     // Containers first, then the controls inside them, each group in the order of its rows,
     // which is also the order in which they are drawn until a control is brought to the front.
     for (std::size_t i = 0; i < controls.size(); ++i)
@@ -245,9 +246,11 @@ void FormView::Mirror() {
 void FormView::MirrorControl(std::size_t index) {
     const Control& control = window_->form().controls()[index];
     QWidget* widget = widgets_[index];
-    const QPalette& desktop = QApplication::palette();
-    const QColor fore = ToQColor(control.fore, desktop);
-    const QColor back = ToQColor(control.back, desktop);
+    Applied& applied = applied_[index];
+    // Captions, colours and rectangles change only through the layer, so what was applied last
+    // time is compared first; a text box's text and an option's check are Qt's to change as
+    // well, and are compared on the widget.
+    const bool captionChanged = !applied.valid || applied.text != control.text;
     switch (control.kind()) {
         case Kind::TextBox:
             if (auto* line = qobject_cast<QLineEdit*>(widget)) {
@@ -265,47 +268,54 @@ void FormView::MirrorControl(std::size_t index) {
                     area->setPlainText(text);
                 }
             }
-            SetColour(widget, QPalette::Text, fore);
-            SetColour(widget, QPalette::Base, back);
             break;
-        case Kind::Label: {
-            auto* label = static_cast<QLabel*>(widget);
-            const QString text = ToQString(control.text);
-            if (label->text() != text) label->setText(text);
-            SetColour(widget, QPalette::WindowText, fore);
-            SetColour(widget, QPalette::Window, back);
+        case Kind::Label:
+            if (captionChanged) static_cast<QLabel*>(widget)->setText(ToQString(control.text));
             break;
-        }
-        case Kind::Button: {
-            auto* button = static_cast<QPushButton*>(widget);
-            const QString text = ToQString(control.text);
-            if (button->text() != text) button->setText(text);
-            SetColour(widget, QPalette::ButtonText, fore);
-            SetColour(widget, QPalette::Button, back);
+        case Kind::Button:
+            if (captionChanged) static_cast<QPushButton*>(widget)->setText(ToQString(control.text));
             break;
-        }
         case Kind::Option: {
             auto* option = static_cast<QRadioButton*>(widget);
             if (option->isChecked() != control.selected) option->setChecked(control.selected);
-            SetColour(widget, QPalette::WindowText, fore);
-            SetColour(widget, QPalette::Window, back);
             break;
         }
-        case Kind::Frame: {
-            auto* frame = static_cast<QGroupBox*>(widget);
-            const QString text = ToQString(control.text);
-            if (frame->title() != text) frame->setTitle(text);
-            SetColour(widget, QPalette::WindowText, fore);
-            SetColour(widget, QPalette::Window, back);
+        case Kind::Frame:
+            if (captionChanged) static_cast<QGroupBox*>(widget)->setTitle(ToQString(control.text));
             break;
-        }
         case Kind::Line:
-            SetColour(widget, QPalette::WindowText, fore);
             break;
     }
-    const QRect geometry = GeometryFor(index);
-    if (widget->geometry() != geometry) widget->setGeometry(geometry);
+    if (!applied.valid || applied.fore != control.fore || applied.back != control.back) {
+        const QPalette& desktop = QApplication::palette();
+        const QColor fore = ToQColor(control.fore, desktop);
+        const QColor back = ToQColor(control.back, desktop);
+        switch (control.kind()) {
+            case Kind::TextBox:
+                SetColour(widget, QPalette::Text, fore);
+                SetColour(widget, QPalette::Base, back);
+                break;
+            case Kind::Button:
+                SetColour(widget, QPalette::ButtonText, fore);
+                SetColour(widget, QPalette::Button, back);
+                break;
+            case Kind::Line:
+                SetColour(widget, QPalette::WindowText, fore);
+                break;
+            default:
+                SetColour(widget, QPalette::WindowText, fore);
+                SetColour(widget, QPalette::Window, back);
+                break;
+        }
+    }
+    // An auto-size label's size follows its caption, so a new caption measures it again.
+    const bool autoSize = control.kind() == Kind::Label && Has(control.design(), kAutoSize);
+    if (!applied.valid || applied.rect != control.rect || (autoSize && captionChanged)) {
+        const QRect geometry = GeometryFor(index);
+        if (widget->geometry() != geometry) widget->setGeometry(geometry);
+    }
     if (widget->isHidden() == control.visible) widget->setVisible(control.visible);
+    applied = {control.text, control.fore, control.back, control.rect, true};
 }
 
 QRect FormView::GeometryFor(std::size_t index) const {

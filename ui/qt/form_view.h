@@ -91,6 +91,14 @@ private:
     QPointer<TopLevel> top_;
     std::vector<QWidget*> widgets_;
     std::vector<int> appliedZ_;
+    // The layer's state as last brought onto each widget.
+    struct Applied {
+        std::u16string text;
+        Colour fore, back;
+        TwipRect rect;
+        bool valid = false;
+    };
+    std::vector<Applied> applied_;
 };
 
 }  // namespace zel::view

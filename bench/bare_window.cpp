@@ -72,9 +72,9 @@ int main(int argc, char** argv) {
             if (row.flags & zel::kHidden) widget->hide();
         }
     }
-    top.show();
 #ifdef BENCH_QUIT_AFTER_FIRST_PAINT
-    zel::bench::QuitAfterFirstPaint(&top);
+    zel::bench::QuitAfterFirstPaint();
 #endif
+    top.show();
     return QApplication::exec();
 }

@@ -14,7 +14,7 @@ int main(int argc, char** argv) {
     zel::view::SystemClock clock;
     zel::view::Session session(messageBoxes, clock);
     messageBoxes.owner = [&session] { return session.view().activeWidget(); };
+    zel::bench::QuitAfterFirstPaint();
     session.Start();
-    zel::bench::QuitAfterFirstPaint(session.view().calculatorWidget());
     return QApplication::exec();
 }

@@ -17,9 +17,11 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         // The children paint in the same pass as their window; quit once it is over.
-        if (event->type() == QEvent::Paint && !done_) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (event->type() == QEvent::Paint && widget && widget->isWindow() && !done_) {
             done_ = true;
-            QTimer::singleShot(0, [] { QCoreApplication::quit(); });
+            // exit(), not quit(): quit() would first ask the windows to close.
+            QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
         }
         return QObject::eventFilter(watched, event);
     }
@@ -28,6 +30,7 @@ private:
     bool done_ = false;
 };
 
-inline void QuitAfterFirstPaint(QWidget* window) { window->installEventFilter(new FirstPaintQuit(window)); }
+// Call before any window is shown: a window may paint while it is being shown.
+inline void QuitAfterFirstPaint() { qApp->installEventFilter(new FirstPaintQuit(qApp)); }
 
 }  // namespace zel::bench

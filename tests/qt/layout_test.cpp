@@ -15,6 +15,7 @@
 #include <cmath>
 
 #include "tests/qt/harness.h"
+#include "ui/qt/appearance.h"
 #include "ui/manual/manual_window.h"
 #include "ui/manual/usage_text.h"
 
@@ -102,7 +103,7 @@ void CheckControl(Desk& desk, const WindowDesign& design, const DesignRow& row) 
 
     // Font: the design family at the row's size (or the window's), in pixels at 96 per inch.
     const FontSpec font = row.font.points > 0 ? row.font : design.defaultFont;
-    EXPECT_EQ(widget->font().family(), Q(kFontFamily));
+    EXPECT_EQ(widget->font().family(), DesignFamily());
     EXPECT_EQ(widget->font().pixelSize(), std::lround(font.points * 96 / 72));
     EXPECT_EQ(widget->font().bold(), font.bold);
 

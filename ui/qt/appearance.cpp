@@ -1,5 +1,6 @@
 #include "ui/qt/appearance.h"
 
+#include <QFontDatabase>
 #include <QPixmap>
 #include <QStringList>
 
@@ -22,21 +23,42 @@ QRect LineBox(const TwipRect& ends) {
     return QRect(std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1) + 1, std::abs(y2 - y1) + 1);
 }
 
+namespace {
+
+// Monospaced Japanese gothic faces first: the design font is monospaced, and the captions'
+// widths in the design tables assume it.
+const QStringList& GothicSubstitutes() {
+    static const QStringList substitutes{"IPAGothic",  "IPAexGothic", "Noto Sans Mono CJK JP", "Noto Sans CJK JP",
+                                         "TakaoGothic", "VL Gothic",   "IPAPGothic",            "Source Han Sans JP"};
+    return substitutes;
+}
+
+}  // namespace
+
 void InstallFontSubstitutes() {
-    // Monospaced Japanese gothic faces first: the design font is monospaced, and the captions'
-    // widths in the design tables assume it.
     static const bool installed = [] {
-        QFont::insertSubstitutions(ToQString(kFontFamily),
-                                   {"IPAGothic", "IPAexGothic", "Noto Sans Mono CJK JP", "Noto Sans CJK JP",
-                                    "TakaoGothic", "VL Gothic", "IPAPGothic", "Source Han Sans JP"});
+        QFont::insertSubstitutions(ToQString(kFontFamily), GothicSubstitutes());
         return true;
     }();
     (void)installed;
 }
 
+const QString& DesignFamily() {
+    // Naming an installed family spares every font of every widget the search through the
+    // fallbacks that a missing family costs.
+    static const QString family = [] {
+        const QString design = ToQString(kFontFamily);
+        if (QFontDatabase::hasFamily(design)) return design;
+        for (const QString& substitute : GothicSubstitutes())
+            if (QFontDatabase::hasFamily(substitute)) return substitute;
+        return design;  // no Japanese gothic face: the substitutes' table and Qt's own fallbacks decide
+    }();
+    return family;
+}
+
 QFont DesignFont(const FontSpec& size) {
     InstallFontSubstitutes();
-    QFont font(ToQString(kFontFamily));
+    QFont font(DesignFamily());
     // Points at 96 pixels per inch, the same scale as the twips of the layout.
     font.setPixelSize(static_cast<int>(std::lround(size.points * 96.0 / 72.0)));
     font.setBold(size.bold);

@@ -27,6 +27,9 @@ QRect LineBox(const TwipRect& ends);
 // Makes the design's font family fall back to an installed Japanese gothic font.
 // Call once after the application object exists and before any window is built.
 void InstallFontSubstitutes();
+// The family the design font is drawn in: the design's own when installed, else the first
+// installed Japanese gothic substitute.
+const QString& DesignFamily();
 // The font of the given size and weight; sized in pixels so that it keeps to the twip layout
 // whatever the screen's resolution.
 QFont DesignFont(const FontSpec& size);

@@ -1,15 +1,20 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the program and the tests need, when they are missing.
+#   scripts/install-deps.sh          what `make run` and `make test` need
+#   scripts/install-deps.sh bench    and what the benchmark scripts run under
 set -euo pipefail
 
 packages=(
-  cmake make g++          # the build
-  qt6-base-dev            # the windows (Qt 6 Widgets) and the offscreen platform for view tests
-  libgtest-dev            # unit tests
+  cmake make g++            # the build
+  qt6-base-dev              # the windows (Qt 6 Widgets) and the offscreen platform for view tests
+  libgtest-dev              # unit tests
   clang libclang-rt-14-dev  # the sanitizer build and the fuzz targets (libFuzzer)
   libx11-dev libxdamage-dev # the start benchmark's watcher of X events
-  fonts-ipafont-gothic    # a Japanese gothic font for the captions
+  fonts-ipafont-gothic      # a Japanese gothic font for the captions
 )
+if [ "${1:-}" = bench ]; then
+  packages+=(xvfb valgrind)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -8,8 +8,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Zelvorin"));
-    QApplication::setQuitOnLastWindowClosed(false);
+    zel::view::PrepareApplication(app);
     zel::view::QtMessageBoxes messageBoxes;
     zel::view::SystemClock clock;
     zel::view::Session session(messageBoxes, clock);

@@ -7,6 +7,8 @@ set -euo pipefail
 packages=(
   cmake make g++            # the build
   qt6-base-dev              # the windows (Qt 6 Widgets) and the offscreen platform for view tests
+  libxkbcommon-dev          # keeps Qt's CMake files from reporting a missing optional part
+  qt6-translations-l10n     # Qt's own texts (standard buttons, menus) in Japanese
   libgtest-dev              # unit tests
   clang libclang-rt-14-dev  # the sanitizer build and the fuzz targets (libFuzzer)
   libx11-dev libxdamage-dev # the start benchmark's watcher of X events
@@ -27,8 +29,12 @@ done
 echo "Installing missing packages: ${missing[*]}"
 if [ "$(id -u)" -eq 0 ]; then
   as_root=()
-else
+elif command -v sudo > /dev/null; then
   as_root=(sudo)
+else
+  echo "These packages are missing and installing them needs root: ${missing[*]}" >&2
+  echo "Run this as root, or install them yourself: apt-get install ${missing[*]}" >&2
+  exit 1
 fi
 export DEBIAN_FRONTEND=noninteractive
 "${as_root[@]}" apt-get update -q

@@ -4,10 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include "ui/qt/desktop_services.h"
+
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
+    zel::view::PrepareApplication(app);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,7 +1,10 @@
 #include "ui/qt/desktop_services.h"
 
+#include <QApplication>
 #include <QDateTime>
+#include <QLibraryInfo>
 #include <QMessageBox>
+#include <QTranslator>
 #include <QPushButton>
 
 #include "ui/qt/appearance.h"
@@ -10,7 +13,10 @@ namespace zel::view {
 
 MessageAnswer QtMessageBoxes::Show(const std::u16string& text, const std::u16string& title,
                                    MessageButtons buttons) {
-    QMessageBox box(owner ? owner() : nullptr);
+    QWidget* parent = owner ? owner() : nullptr;
+    QMessageBox box(parent);
+    // The program's font, as every other text of it.
+    if (parent) box.setFont(parent->font());
     box.setIcon(QMessageBox::NoIcon);
     box.setWindowTitle(ToQString(title));
     box.setTextFormat(Qt::PlainText);
@@ -24,6 +30,23 @@ MessageAnswer QtMessageBoxes::Show(const std::u16string& text, const std::u16str
     box.setEscapeButton(cancel ? cancel : ok);
     box.exec();
     return cancel && box.clickedButton() == cancel ? MessageAnswer::Cancel : MessageAnswer::Ok;
+}
+
+void PrepareApplication(QApplication& app) {
+    QApplication::setApplicationName(QStringLiteral("Zelvorin"));
+    // Between closing one calculator window and showing the other no window is open; the
+    // program ends only when the layer says so, after the user confirmed closing.
+    QApplication::setQuitOnLastWindowClosed(false);
+    // Qt's own texts (standard buttons, the text boxes' menu) in Japanese, like the program's,
+    // whatever the system's locale.
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+}
+
+bool DisplayAvailable() {
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 }
 
 LocalDateTime SystemClock::Now() {

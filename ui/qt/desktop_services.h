@@ -1,6 +1,7 @@
 #pragma once
 // The desktop's side of the layer's services: real message boxes and the system clock.
 
+#include <QApplication>
 #include <QWidget>
 
 #include <functional>
@@ -17,6 +18,14 @@ public:
 
     MessageAnswer Show(const std::u16string& text, const std::u16string& title, MessageButtons buttons) override;
 };
+
+// Readies the application object for the calculator: its name, its life until the layer ends
+// it, and Qt's own texts in Japanese.
+void PrepareApplication(QApplication& app);
+
+// Whether a window system is there to show windows on (a display, or a platform chosen
+// explicitly); without one Qt would abort.
+bool DisplayAvailable();
 
 // The current local date and time.
 class SystemClock : public Clock {

@@ -32,6 +32,14 @@ void TopLevel::resizeEvent(QResizeEvent* event) {
     if (onResize) onResize();
 }
 
+void TopLevel::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    // A window manager frames a window after it is shown and then moves it.
+    if (frameKnown_ || frameGeometry().size() == size()) return;
+    frameKnown_ = true;
+    if (onFrameKnown) onFrameKnown();
+}
+
 LineWidget::LineWidget(const TwipRect& ends, QWidget* parent) : QWidget(parent), ends_(ends) {}
 
 void LineWidget::paintEvent(QPaintEvent*) {
@@ -130,10 +138,13 @@ void FormView::DeleteNow() { delete top_.data(); }
 void FormView::Show(bool modal) {
     if (modal) top_->setWindowModality(Qt::ApplicationModal);
     const bool centred = window_->form().design().centred;
-    if (centred) Centre();
+    if (centred) {
+        Centre();
+        // The frame is known only once a window manager has framed the shown window: centre
+        // the whole window, frame included, then.
+        top_->onFrameKnown = [this] { Centre(); };
+    }
     top_->show();
-    // Once shown, the frame may be known: centre the whole window, frame included.
-    if (centred && top_->frameGeometry().size() != top_->size()) Centre();
     top_->activateWindow();
 }
 
@@ -162,6 +173,9 @@ QWidget* FormView::Build(const DesignRow& row, QWidget* parent) {
             } else {
                 auto* line = new QLineEdit(parent);
                 line->setAlignment((Has(row, kRightAligned) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+                // Every one-line box reads numbers, dates or times: ask an input method for
+                // half-width characters, which are what the reading rules take.
+                line->setInputMethodHints(Qt::ImhPreferLatin | Qt::ImhNoPredictiveText);
                 widget = line;
             }
             break;
@@ -259,7 +273,10 @@ void FormView::MirrorControl(std::size_t index) {
                     const int caret = line->cursorPosition();
                     const QSignalBlocker quiet(line);
                     line->setText(text);
-                    line->setCursorPosition(std::min(caret, static_cast<int>(text.size())));
+                    // Where the user types the caret stays; elsewhere the text's end shows, so
+                    // that a number longer than its box shows its last digits and decimals.
+                    line->setCursorPosition(line->hasFocus() ? std::min(caret, static_cast<int>(text.size()))
+                                                             : static_cast<int>(text.size()));
                 }
             } else if (auto* area = qobject_cast<QPlainTextEdit*>(widget)) {
                 const QString text = ToDisplayText(control.text);

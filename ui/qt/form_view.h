@@ -22,10 +22,16 @@ public:
     using QWidget::QWidget;
     std::function<void()> onClose;
     std::function<void()> onResize;
+    // Once, when a window manager has put its frame around the window.
+    std::function<void()> onFrameKnown;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+
+private:
+    bool frameKnown_ = false;
 };
 
 // A line control: one pixel between its end points, in its foreground colour.

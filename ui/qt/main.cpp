@@ -1,16 +1,19 @@
 // Zelvorin: the calculator for moments and spans of time, on the desktop.
 #include <QApplication>
 
+#include <cstdio>
+
 #include "ui/qt/desktop_services.h"
 #include "ui/qt/session.h"
 
 int main(int argc, char** argv) {
+    if (!zel::view::DisplayAvailable()) {
+        std::fputs("zelvorin: no display to show the calculator on (DISPLAY and WAYLAND_DISPLAY are not set)\n",
+                   stderr);
+        return 1;
+    }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Zelvorin"));
-    // Between closing one calculator window and showing the other no window is open; the
-    // program ends only when the layer says so, after the user confirmed closing.
-    QApplication::setQuitOnLastWindowClosed(false);
-
+    zel::view::PrepareApplication(app);
     zel::view::QtMessageBoxes messageBoxes;
     zel::view::SystemClock clock;
     zel::view::Session session(messageBoxes, clock);

@@ -26,7 +26,6 @@ for p in "${packages[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
-echo "Installing missing packages: ${missing[*]}"
 if [ "$(id -u)" -eq 0 ]; then
   as_root=()
 elif command -v sudo > /dev/null; then
@@ -36,6 +35,7 @@ else
   echo "Run this as root, or install them yourself: apt-get install ${missing[*]}" >&2
   exit 1
 fi
+echo "Installing missing packages: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
 "${as_root[@]}" apt-get update -q
 "${as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"

@@ -13,6 +13,7 @@ packages=(
   clang libclang-rt-14-dev  # the sanitizer build and the fuzz targets (libFuzzer)
   libx11-dev libxdamage-dev # the start benchmark's watcher of X events
   fonts-ipafont-gothic      # a Japanese gothic font for the captions
+  desktop-file-utils appstream dpkg-dev  # checking the installed files and the Debian package
 )
 if [ "${1:-}" = bench ]; then
   packages+=(xvfb valgrind)

@@ -1,14 +1,11 @@
 #include "ui/qt/appearance.h"
 
 #include <QFontDatabase>
-#include <QPixmap>
 #include <QStringList>
 
 #include <cmath>
 #include <cstdlib>
 
-#include "ui/qt/zelvorin_icon_16.xpm"
-#include "ui/qt/zelvorin_icon_32.xpm"
 
 namespace zel::view {
 
@@ -81,9 +78,10 @@ QColor ToQColor(const Colour& colour, const QPalette& palette) {
 }
 
 QIcon ApplicationIcon() {
+    // The installed icon's images, read only when the desktop asks for a size.
     QIcon icon;
-    icon.addPixmap(QPixmap(zelvorin_icon_32));
-    icon.addPixmap(QPixmap(zelvorin_icon_16));
+    for (const int size : {16, 32, 48, 64, 128})
+        icon.addFile(QStringLiteral(":/icons/zelvorin-%1.png").arg(size), QSize(size, size));
     return icon;
 }
 

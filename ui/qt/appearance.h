@@ -39,7 +39,7 @@ QFont ControlFont(const WindowDesign& window, const DesignRow& row);
 // A design colour on this desktop; the system colours come from the palette.
 QColor ToQColor(const Colour& colour, const QPalette& palette);
 
-// The program's icon, with its 32 x 32 and 16 x 16 images.
+// The program's icon: the images of the icon installed for the desktop.
 QIcon ApplicationIcon();
 
 QString ToQString(std::u16string_view text);

@@ -166,8 +166,8 @@ void CheckCalculatorWindow(Desk& desk, const WindowDesign& design, QSize client)
     EXPECT_TRUE(iconSizes.contains(QSize(32, 32)));
     EXPECT_TRUE(iconSizes.contains(QSize(16, 16)));
     // The artwork of the icon installed for the desktop.
-    EXPECT_EQ(top->windowIcon().pixmap(QSize(32, 32)).toImage().convertToFormat(QImage::Format_ARGB32),
-              QImage(QStringLiteral(ZEL_SOURCE_DIR "/data/icons/zelvorin-32.png")).convertToFormat(QImage::Format_ARGB32));
+    EXPECT_EQ(top->windowIcon().pixmap(QSize(32, 32)).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+              QImage(QStringLiteral(ZEL_SOURCE_DIR "/data/icons/zelvorin-32.png")).convertToFormat(QImage::Format_ARGB32_Premultiplied));
     // Centred on the screen.
     const QRect screen = top->screen()->availableGeometry();
     EXPECT_LE(std::abs(top->frameGeometry().center().x() - screen.center().x()), 1);

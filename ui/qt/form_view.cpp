@@ -1,5 +1,6 @@
 #include "ui/qt/form_view.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFontMetrics>
@@ -16,9 +17,14 @@
 #include <algorithm>
 #include <numeric>
 
+#include "ui/accessible_names.h"
 #include "ui/qt/appearance.h"
 
 namespace zel::view {
+
+std::function<void(QAccessibleEvent*)> announceAccessibility = [](QAccessibleEvent* event) {
+    QAccessible::updateAccessibility(event);
+};
 
 // ---- TopLevel, LineWidget
 
@@ -221,6 +227,10 @@ QWidget* FormView::Build(const DesignRow& row, QWidget* parent) {
     }
     const std::string id = ControlId{std::string(row.name), row.index}.ToString();
     widget->setObjectName(QString::fromStdString(id));
+    // Screen readers: a control without a caption is named by the label beside it.
+    if (const auto name = AccessibleNameOf(row.name, row.index); !name.empty()) widget->setAccessibleName(ToQString(name));
+    if (const auto about = AccessibleDescriptionOf(row.name, row.index); !about.empty())
+        widget->setAccessibleDescription(ToQString(about));
     // The layer owns the focus: Qt neither moves it on a click nor on the Tab key.
     widget->setFocusPolicy(Qt::NoFocus);
     if (row.kind != Kind::Line) widget->setFont(ControlFont(window_->form().design(), row));
@@ -287,7 +297,15 @@ void FormView::MirrorControl(std::size_t index) {
             }
             break;
         case Kind::Label:
-            if (captionChanged) static_cast<QLabel*>(widget)->setText(ToQString(control.text));
+            if (captionChanged) {
+                static_cast<QLabel*>(widget)->setText(ToQString(control.text));
+                // A label's caption is what a screen reader speaks for it: a status mark turning
+                // to "済" or back to "未" is announced.
+                if (applied.valid) {
+                    QAccessibleEvent changed(widget, QAccessible::NameChanged);
+                    announceAccessibility(&changed);
+                }
+            }
             break;
         case Kind::Button:
             if (captionChanged) static_cast<QPushButton*>(widget)->setText(ToQString(control.text));

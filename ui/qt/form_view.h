@@ -13,7 +13,13 @@
 
 #include "ui/window.h"
 
+class QAccessibleEvent;
+
 namespace zel::view {
+
+// Where the view's accessibility events go: to Qt, which hands them to an assistive technology
+// when one listens. Tests listen here, as Qt delivers nothing without one.
+extern std::function<void(QAccessibleEvent*)> announceAccessibility;
 
 // A top-level window of the view. Its close box and its size changes go to the callbacks;
 // the window never closes by itself: the layer decides.

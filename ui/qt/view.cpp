@@ -1,10 +1,12 @@
 #include "ui/qt/view.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QWindow>
 
 #include <cmath>
@@ -12,6 +14,7 @@
 #include "ui/keys.h"
 #include "ui/manual/manual_window.h"
 #include "ui/qt/appearance.h"
+#include "ui/qt/form_view.h"
 
 namespace zel::view {
 
@@ -75,7 +78,38 @@ QSize FrameSize(const QWidget& top) {
 
 }  // namespace
 
-View::View(Program& program) : program_(program) { InstallFontSubstitutes(); }
+namespace {
+
+// An option button is a radio button to a screen reader, although the layer, not Qt, keeps one
+// option of a group selected (Qt would call a button that is not auto-exclusive a check box).
+class OptionAccessible : public QAccessibleWidget {
+public:
+    explicit OptionAccessible(QRadioButton* option) : QAccessibleWidget(option, QAccessible::RadioButton) {}
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.checkable = true;
+        state.checked = static_cast<QRadioButton*>(widget())->isChecked();
+        return state;
+    }
+};
+
+// Lines are separators, options radio buttons; every other widget is Qt's own business.
+QAccessibleInterface* AccessibleFor(const QString&, QObject* object) {
+    if (auto* line = dynamic_cast<LineWidget*>(object)) return new QAccessibleWidget(line, QAccessible::Separator);
+    if (auto* option = qobject_cast<QRadioButton*>(object)) return new OptionAccessible(option);
+    return nullptr;
+}
+
+}  // namespace
+
+View::View(Program& program) : program_(program) {
+    InstallFontSubstitutes();
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(AccessibleFor);
+        return true;
+    }();
+    (void)factoryInstalled;
+}
 
 View::~View() {
     for (std::unique_ptr<FormView>* form : {&manual_, &calculator_}) {

@@ -97,6 +97,12 @@ void CheckControl(Desk& desk, const WindowDesign& design, const DesignRow& row) 
         // Never clipped, whatever the substitute font needs.
         EXPECT_GE(label->contentsRect().width(), metrics.horizontalAdvance(label->text()));
         EXPECT_GE(label->contentsRect().height(), metrics.height());
+    } else if (row.kind == Kind::Label) {
+        // At least one line of the chosen font high, so that no caption is cut at the bottom.
+        EXPECT_EQ(widget->pos(), designed.topLeft());
+        EXPECT_EQ(widget->width(), designed.width());
+        EXPECT_GE(widget->height(), designed.height());
+        EXPECT_GE(widget->contentsRect().height(), QFontMetrics(widget->font()).height());
     } else {
         EXPECT_EQ(widget->geometry(), designed);
     }

@@ -357,15 +357,15 @@ QRect FormView::GeometryFor(std::size_t index) const {
     const Control& control = window_->form().controls()[index];
     if (control.kind() == Kind::Line) return LineBox(control.rect);
     QRect rect = PixelRect(control.rect);
-    if (control.kind() == Kind::Label && Has(control.design(), kAutoSize)) {
-        // An auto-size label takes its caption's size. The design rectangle fits the design
-        // font; a substitute that needs more room must not clip the caption.
-        const auto* label = static_cast<const QLabel*>(widgets_[index]);
-        const QFontMetrics metrics(label->font());
-        const int frame = 2 * label->frameWidth();
-        rect.setSize(rect.size().expandedTo(
-            QSize(metrics.horizontalAdvance(label->text()) + frame, metrics.height() + frame)));
-    }
+    if (control.kind() != Kind::Label) return rect;
+    // The design rectangles fit the design font; a substitute that needs more room must not
+    // clip a caption. Every label is at least one line of its font high, and an auto-size label
+    // takes its caption's width too.
+    const auto* label = static_cast<const QLabel*>(widgets_[index]);
+    const QFontMetrics metrics(label->font());
+    const int frame = 2 * label->frameWidth();
+    const int width = Has(control.design(), kAutoSize) ? metrics.horizontalAdvance(label->text()) + frame : 0;
+    rect.setSize(rect.size().expandedTo(QSize(width, metrics.height() + frame)));
     return rect;
 }
 

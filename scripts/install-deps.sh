@@ -14,6 +14,7 @@ packages=(
   libx11-dev libxdamage-dev # the start benchmark's watcher of X events
   fonts-ipafont-gothic      # a Japanese gothic font for the captions
   desktop-file-utils appstream dpkg-dev  # checking the installed files and the Debian package
+  qt6-wayland weston        # the program on Wayland, and a headless compositor to test it in
 )
 if [ "${1:-}" = bench ]; then
   packages+=(xvfb valgrind)

@@ -2,6 +2,7 @@
 # Installs the Debian packages the build, the program and the tests need, when they are missing.
 #   scripts/install-deps.sh          what `make run` and `make test` need
 #   scripts/install-deps.sh bench    and what the benchmark scripts run under
+#   scripts/install-deps.sh screenshots   and what scripts/screenshots runs under
 set -euo pipefail
 
 packages=(
@@ -16,9 +17,10 @@ packages=(
   desktop-file-utils appstream dpkg-dev  # checking the installed files and the Debian package
   qt6-wayland weston        # the program on Wayland, and a headless compositor to test it in
 )
-if [ "${1:-}" = bench ]; then
-  packages+=(xvfb valgrind)
-fi
+case "${1:-}" in
+  bench) packages+=(xvfb valgrind) ;;
+  screenshots) packages+=(xvfb xdotool imagemagick) ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,10 +1,14 @@
 #include "ui/qt/appearance.h"
 
 #include <QFontDatabase>
+#include <QImage>
+#include <QPixmap>
 #include <QStringList>
 
 #include <cmath>
 #include <cstdlib>
+
+#include "ui/qt/icon_images.h"
 
 
 namespace zel::view {
@@ -78,10 +82,11 @@ QColor ToQColor(const Colour& colour, const QPalette& palette) {
 }
 
 QIcon ApplicationIcon() {
-    // The installed icon's images, read only when the desktop asks for a size.
+    // The installed icon's images in the sizes of a window's title and task bar (larger ones
+    // are the desktop's, from the installed theme), kept as pixels so that nothing is decoded.
     QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128})
-        icon.addFile(QStringLiteral(":/icons/zelvorin-%1.png").arg(size), QSize(size, size));
+    icon.addPixmap(QPixmap::fromImage(QImage(kIconRgba16, 16, 16, QImage::Format_RGBA8888)));
+    icon.addPixmap(QPixmap::fromImage(QImage(kIconRgba32, 32, 32, QImage::Format_RGBA8888)));
     return icon;
 }
 

@@ -362,11 +362,21 @@ QRect FormView::GeometryFor(std::size_t index) const {
     // clip a caption. Every label is at least one line of its font high, and an auto-size label
     // takes its caption's width too.
     const auto* label = static_cast<const QLabel*>(widgets_[index]);
-    const QFontMetrics metrics(label->font());
     const int frame = 2 * label->frameWidth();
-    const int width = Has(control.design(), kAutoSize) ? metrics.horizontalAdvance(label->text()) + frame : 0;
-    rect.setSize(rect.size().expandedTo(QSize(width, metrics.height() + frame)));
+    const int width =
+        Has(control.design(), kAutoSize) ? QFontMetrics(label->font()).horizontalAdvance(label->text()) + frame : 0;
+    rect.setSize(rect.size().expandedTo(QSize(width, LineHeight(label->font()) + frame)));
     return rect;
+}
+
+int FormView::LineHeight(const QFont& font) const {
+    // The labels share a few fonts; asking the font engine once for each is enough.
+    const QString key = font.key();
+    const auto known = lineHeights_.find(key);
+    if (known != lineHeights_.end()) return known->second;
+    const int height = QFontMetrics(font).height();
+    lineHeights_.emplace(key, height);
+    return height;
 }
 
 void FormView::MirrorDrawingOrder() {

@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <map>
 #include <vector>
 
 #include "ui/window.h"
@@ -98,6 +99,7 @@ private:
     void Centre();
     void MirrorDrawingOrder();
     QRect GeometryFor(std::size_t index) const;
+    int LineHeight(const QFont& font) const;
 
     Window* window_;
     QPointer<TopLevel> top_;
@@ -111,6 +113,7 @@ private:
         bool valid = false;
     };
     std::vector<Applied> applied_;
+    mutable std::map<QString, int> lineHeights_;
 };
 
 }  // namespace zel::view

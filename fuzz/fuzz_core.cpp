@@ -195,9 +195,10 @@ void arithmetic(Input in) {
     const auto plus = SumOrDifference(*L, operand, true), minus = SumOrDifference(*L, operand, false);
     for (const auto& r : {plus, minus})
         if (r) Check(!GeneralNumberText(*r).empty() && std::isfinite(*r), "a number to show", operand);
-    const double V = LeadingNumber(operand).value_or(0);
-    if (plus && minus)
-        Check(Near(*plus + *minus, 2 * *L, 1e-15 * (std::fabs(V) + std::fabs(*L))), "sum and difference balance", operand);
+    // Each side against the operand, so that the check itself cannot overflow.
+    const double V = LeadingNumber(operand).value_or(0), tolerance = 1e-15 * (std::fabs(V) + std::fabs(*L));
+    if (plus) Check(Near(*plus - *L, V, tolerance), "the sum adds the operand", operand);
+    if (minus) Check(Near(*L - *minus, V, tolerance), "the difference takes it away", operand);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <QApplication>
 
 #include <cstdio>
+#include <cstdlib>
 
 #include "ui/qt/desktop_services.h"
 #include "ui/qt/session.h"
@@ -20,5 +21,12 @@ int main(int argc, char** argv) {
     messageBoxes.owner = [&session] { return session.view().activeWidget(); };
     session.view().onEnded = [] { QCoreApplication::quit(); };
     session.Start();
-    return QApplication::exec();
+    const int result = QApplication::exec();
+    // Qt 6.4's Wayland client can hang while it tears its display connection down, keeping an
+    // ended program alive without a window; the user has confirmed the end and nothing is kept.
+    if (QGuiApplication::platformName() == QStringLiteral("wayland")) {
+        std::fflush(nullptr);
+        std::_Exit(result);
+    }
+    return result;
 }

@@ -25,10 +25,10 @@ namespace {
 
 int Px(double twips) { return static_cast<int>(std::lround(twips / 15.0)); }
 
-QFont Font(const zel::FontSpec& spec) {
+QFont Font(const zel::FontSpec& size) {
     QFont font(QStringLiteral("IPAGothic"));
-    font.setPixelSize(static_cast<int>(std::lround(spec.points * 96.0 / 72.0)));
-    font.setBold(spec.bold);
+    font.setPixelSize(static_cast<int>(std::lround(size.points * 96.0 / 72.0)));
+    font.setBold(size.bold);
     return font;
 }
 

@@ -1,6 +1,10 @@
 #include "tests/qt/harness.h"
 
 #include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
 
 #include <algorithm>
@@ -95,6 +99,15 @@ void Desk::SwitchTo(const char* button) {
     QPointer<QWidget> old = calculator();
     Click(button);
     ASSERT_TRUE(WaitFor([&] { return old.isNull() && calculator() && calculator()->isVisible(); }));
+}
+
+QString ShownText(QWidget* widget) {
+    if (auto* line = qobject_cast<QLineEdit*>(widget)) return line->text();
+    if (auto* label = qobject_cast<QLabel*>(widget)) return label->text();
+    if (auto* button = qobject_cast<QPushButton*>(widget)) return button->text();
+    if (auto* frame = qobject_cast<QGroupBox*>(widget)) return frame->title();
+    if (auto* area = qobject_cast<QPlainTextEdit*>(widget)) return area->toPlainText();
+    return QString();
 }
 
 bool WaitFor(const std::function<bool()>& done) {

@@ -87,6 +87,9 @@ private:
     std::unique_ptr<Session> session_;
 };
 
+// The text a widget shows: a box's text, a label's, button's or frame's caption.
+QString ShownText(QWidget* widget);
+
 // Waits until `done` holds, for at most two seconds.
 bool WaitFor(const std::function<bool()>& done);
 

@@ -42,15 +42,6 @@ QColor Expected(const Colour& colour, Colour kindDefault) {
     return QColor((c.rgb >> 16) & 0xFF, (c.rgb >> 8) & 0xFF, c.rgb & 0xFF);
 }
 
-QString ShownText(QWidget* widget) {
-    if (auto* line = qobject_cast<QLineEdit*>(widget)) return line->text();
-    if (auto* label = qobject_cast<QLabel*>(widget)) return label->text();
-    if (auto* button = qobject_cast<QPushButton*>(widget)) return button->text();
-    if (auto* frame = qobject_cast<QGroupBox*>(widget)) return frame->title();
-    if (auto* area = qobject_cast<QPlainTextEdit*>(widget)) return area->toPlainText();
-    return QString();
-}
-
 bool IsOfKind(QWidget* widget, Kind kind) {
     switch (kind) {
         case Kind::TextBox: return qobject_cast<QLineEdit*>(widget) || qobject_cast<QPlainTextEdit*>(widget);

@@ -19,15 +19,6 @@
 namespace zel::view::test {
 namespace {
 
-QString ShownText(QWidget* w) {
-    if (auto* line = qobject_cast<QLineEdit*>(w)) return line->text();
-    if (auto* label = qobject_cast<QLabel*>(w)) return label->text();
-    if (auto* button = qobject_cast<QPushButton*>(w)) return button->text();
-    if (auto* frame = qobject_cast<QGroupBox*>(w)) return frame->title();
-    if (auto* area = qobject_cast<QPlainTextEdit*>(w)) return area->toPlainText();
-    return {};
-}
-
 // The first difference between the widgets of the window taking input and the layer, or "".
 std::string Mismatch(Desk& desk) {
     Window* window = desk.program().activeWindow();

@@ -80,9 +80,9 @@ std::optional<std::u16string> NormaliseDhmsEntry(std::u16string_view typed) {
     if (!space || *space == 0) return std::nullopt;
     const std::size_t p = *space;
 
-    std::u16string dayText(entry.substr(0, p));
-    if (p <= 5) dayText = (u"0000" + dayText).substr(dayText.size() - 1);
-    const std::u16string_view timePart = entry.substr(p);
+    std::u16string dayText = Mid(entry, 1, p);
+    if (p <= 5) dayText.insert(0, 5 - p, u'0');
+    const std::u16string timePart = Mid(entry, p + 1, entry.size());
 
     const auto c1 = FindPosition(timePart, u':');
     if (!c1) return std::nullopt;

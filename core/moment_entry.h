@@ -11,7 +11,8 @@ namespace zel {
 
 // The canonical moment text "mm/dd hh:nn:ss" of a typed moment, or std::nullopt when it is
 // rejected. s is the text without outer spaces; p its first '/', q its first space (1-based,
-// 0 when absent; a position beyond 255 rejects).
+// 0 when absent; a position beyond 255 rejects). Positions and pieces count a surrogate pair as
+// one character, so a copied piece never holds half of one.
 // - p = 2 or 3: a date and time, read by ReadMonthDayTime in the year of `now`; a year typed
 //   with it is not shown. '5/7 9:05' -> '05/07 09:05:00'.
 // - otherwise q = 5: month and day given, characters copied into place unchecked:

@@ -39,6 +39,18 @@ bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
 bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 bool IsContinuation(unsigned char b) { return (b & 0xC0) == 0x80; }
 
+// The index just past the character that starts at index i (below s.size()): a surrogate pair is one
+// character, a lone surrogate is one too.
+std::size_t NextCharacter(std::u16string_view s, std::size_t i) {
+    return IsHighSurrogate(s[i]) && i + 1 < s.size() && IsLowSurrogate(s[i + 1]) ? i + 2 : i + 1;
+}
+
+// The index `count` characters after index `from`, or s.size() when the text ends first.
+std::size_t SkipCharacters(std::u16string_view s, std::size_t from, std::size_t count) {
+    for (; count > 0 && from < s.size(); --count) from = NextCharacter(s, from);
+    return from;
+}
+
 }  // namespace
 
 std::u16string TrimSpaces(std::u16string_view s) {
@@ -49,9 +61,8 @@ std::u16string TrimSpaces(std::u16string_view s) {
 }
 
 std::u16string Mid(std::u16string_view s, std::size_t start1, std::size_t count) {
-    const std::size_t start0 = start1 == 0 ? 0 : start1 - 1;
-    if (start0 >= s.size()) return {};
-    return std::u16string(s.substr(start0, count));
+    const std::size_t start = SkipCharacters(s, 0, start1 == 0 ? 0 : start1 - 1);
+    return std::u16string(s.substr(start, SkipCharacters(s, start, count) - start));
 }
 
 std::string ToUtf8(std::u16string_view s) {
@@ -122,13 +133,13 @@ std::u16string FromUtf8(std::string_view s) {
 }
 
 std::optional<unsigned> FindPosition(std::u16string_view s, char16_t c, std::size_t from1) {
-    const std::size_t from0 = from1 == 0 ? 0 : from1 - 1;
-    if (from0 >= s.size()) return 0u;
-    const auto found = s.find(c, from0);
-    if (found == std::u16string_view::npos) return 0u;
-    const std::size_t position = found + 1;
-    if (position > kLargestKeptPosition) return std::nullopt;
-    return static_cast<unsigned>(position);
+    std::size_t position = from1 == 0 ? 1 : from1;
+    for (std::size_t i = SkipCharacters(s, 0, position - 1); i < s.size(); i = NextCharacter(s, i), ++position) {
+        if (s[i] != c) continue;
+        if (position > kLargestKeptPosition) return std::nullopt;
+        return static_cast<unsigned>(position);
+    }
+    return 0u;
 }
 
 }  // namespace zel

@@ -1,4 +1,6 @@
-// Small helpers for the UTF-16 texts that the fields of the window hold.
+// Small helpers for the UTF-16 texts that the fields of the window hold. Positions and counts of
+// characters treat a surrogate pair as one character, so that no piece cut from a text by them
+// holds half of a pair.
 #pragma once
 
 #include <cstddef>
@@ -21,7 +23,7 @@ std::string ToUtf8(std::u16string_view s);
 std::u16string FromUtf8(std::string_view s);
 
 // A character position found by searching, as the program keeps it: in an
-// unsigned byte, so a position above 255 is a failure.
+// unsigned byte, so a position above 255 is a failure. `c` is not a surrogate.
 // Searches from the 1-based position `from1` (0 is taken as 1) and returns
 // 0 when `c` does not occur, its 1-based position when found at 255 or
 // below, and std::nullopt when it is first found beyond 255.

@@ -130,6 +130,9 @@ void dhms_entry(Input in) {
     Check(NormaliseDhmsEntry(*r) == r, "normalised text stays", *r);
 }
 
+bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
+bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
+
 void moment_entry(Input in) {
     const LocalDateTime now{in.Int(200) + 1900, in.Int(12) + 1, in.Int(28) + 1, 0, 0, 0};
     const std::u16string typed = in.Text();
@@ -141,7 +144,12 @@ void moment_entry(Input in) {
         Check(Matches(*r, kCanonical), "form 1", *r);
         Check(NormaliseMoment(*r, now) == r, "normalised text stays", *r);
     } else {
-        Check(r->size() >= 6 && r->size() <= 14 && (*r)[2] == u'/' && (*r)[5] == u' ', "copied layout", *r);
+        // Pieces are copied by characters: a surrogate pair is one, and is never cut.
+        std::size_t characters = 0;
+        for (std::size_t i = 0; i < r->size(); ++i, ++characters)
+            if (IsHighSurrogate((*r)[i]) && i + 1 < r->size() && IsLowSurrogate((*r)[i + 1])) ++i;
+        Check(characters >= 6 && characters <= 14 && Mid(*r, 3, 1) == u"/" && Mid(*r, 6, 1) == u" ", "copied layout",
+              *r);
     }
 }
 

@@ -21,6 +21,8 @@ TEST(NormaliseDhmsEntry, AcceptedForms) {
         {u"23 1a", u"0023 01:00:00"},            // leading numbers of the pairs
         {u"ab 134506", u"00ab 13:45:06"},        // day characters are not checked
         {u"日数 134506", u"00日数 13:45:06"},   {u"23 235959", u"0023 23:59:59"},
+        {u"😀 134506", u"000😀 13:45:06"},  // a surrogate pair is one character
+        {u"23 1😀3456", u"0023 01:34:56"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(NormaliseDhmsEntry(c.typed), c.stored) << testing::PrintToString(c.typed);

@@ -42,9 +42,13 @@ TEST(NormaliseMoment, AcceptedAndRejectedTexts) {
         {u"1004 0516", u"10/04 05:16:"},
         {u"1004 ", std::nullopt},  // outer spaces go first
         {u"/004 051627", u"/0/04 05:16:27"},
+        {u"1004 051😀27", u"10/04 05:1😀:27"},  // a surrogate pair is one character
+        {u"1😀04 051627", u"1😀/04 05:16:27"},
         // The day in the current month (first space at 3).
         {u"02 150405", u"07/02 15:04:05"},
         {u"02 1504059", u"07/02 15:04:05"},
+        {u"12 4😀", u"07/12 4😀::"},
+        {u"😀2 345678", u"07/😀2 34:56:78"},
         // Anything else.
         {u"100405 1627", std::nullopt},
         {u"2001/05/07 11:15:30", std::nullopt},

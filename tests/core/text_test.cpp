@@ -16,6 +16,9 @@ TEST(Mid, CountsFromOneAndStopsAtTheEnd) {
     EXPECT_EQ(Mid(u"13450", 5, 2), u"0");
     EXPECT_EQ(Mid(u"1345", 5, 2), u"");
     EXPECT_EQ(Mid(u"時間12", 2, 2), u"間1");
+    EXPECT_EQ(Mid(u"12 4😀", 4, 2), u"4😀");  // a surrogate pair is one character
+    EXPECT_EQ(Mid(u"😀😀a", 2, 2), u"😀a");
+    EXPECT_EQ(Mid(u"😀😀a", 4, 2), u"");
 }
 
 TEST(Utf8, RoundTripsJapaneseAndSupplementaryCharacters) {
@@ -39,6 +42,8 @@ TEST(FindPosition, ReportsPositionsUpTo255AndFailsBeyond) {
     EXPECT_EQ(FindPosition(u"1:2:3", u':', 3), 4u);
     EXPECT_EQ(FindPosition(std::u16string(254, u'x') + u" ", u' '), 255u);
     EXPECT_EQ(FindPosition(std::u16string(255, u'x') + u" ", u' '), std::nullopt);
+    EXPECT_EQ(FindPosition(u"😀2 3", u' '), 3u);  // a surrogate pair is one character
+    EXPECT_EQ(FindPosition(u"😀:😀:", u':', 3), 4u);
 }
 
 }  // namespace

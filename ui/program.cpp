@@ -1,5 +1,7 @@
 #include "ui/program.h"
 
+#include <algorithm>
+
 #include "core/text.h"
 #include "ui/calculator_window.h"
 #include "ui/keys.h"
@@ -219,10 +221,21 @@ void Program::UserDblClick(const ControlId& id) {
 }
 
 void Program::UserType(const ControlId& id, std::u16string text) {
-    Trace("type " + id.ToString() + " \"" + ToUtf8(text) + "\"");
+    if (trace) Trace("type " + id.ToString() + " \"" + ToUtf8(text) + "\"");
     Control* target = ActiveControl(id);
     if (!target || target->kind() != Kind::TextBox) return;
     target->text = std::move(text);
+}
+
+void Program::UserEdit(const ControlId& id, std::size_t at, std::size_t removed, std::u16string_view inserted) {
+    if (trace)
+        Trace("edit " + id.ToString() + " at " + std::to_string(at) + " removed " + std::to_string(removed) + " \"" +
+              ToUtf8(std::u16string(inserted)) + "\"");
+    Control* target = ActiveControl(id);
+    if (!target || target->kind() != Kind::TextBox) return;
+    std::u16string& text = target->text;
+    at = std::min(at, text.size());
+    text.replace(at, std::min(removed, text.size() - at), inserted);
 }
 
 void Program::UserKey(int keyCode, int shift) {

@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ui/messages.h"
@@ -49,6 +50,9 @@ public:
     void UserDblClick(const ControlId& id);
     // The user replaced the whole text of a text box (typing, pasting, deleting).
     void UserType(const ControlId& id, std::u16string text);
+    // The user replaced `removed` characters at `at` with `inserted`: an edit whose cost does not
+    // grow with the text, for boxes that may hold long texts. Positions past the end are clamped.
+    void UserEdit(const ControlId& id, std::size_t at, std::size_t removed, std::u16string_view inserted);
     // A key goes down on the focused control; shift is the sum of keys::kShift, kCtrl, kAlt.
     void UserKey(int keyCode, int shift);
     // The close box of the calculator window and of the manual window.

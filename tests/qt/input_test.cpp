@@ -1,13 +1,21 @@
 // The user's mouse and keyboard on the real widgets: what reaches the layer, and what the
 // screen shows afterwards.
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QMimeData>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTest>
+#include <QTextCursor>
 
 #include <algorithm>
 
+#include "core/text.h"
 #include "tests/qt/harness.h"
+#include "ui/manual/manual_window.h"
+#include "ui/qt/appearance.h"
 #include "ui/messages.h"
 
 namespace zel::view::test {
@@ -243,6 +251,75 @@ TEST(Input, SumInBothWindowsAndTheSectionTitles) {
     desk.Click("Label4(0)");  // the sum
     EXPECT_EQ(desk.Text("Text6"), "2");
     EXPECT_TRUE(desk.boxes.shown.empty());
+}
+
+// Every box of every window, pasted into by Ctrl+V, Shift+Insert and a middle click, with the
+// clipboard and the selection empty (which crashed the manual's box) and then full: the layer
+// holds what the box shows.
+TEST(Input, PastingNothingOrSomethingIntoEveryBoxKeepsTheLayerInStep) {
+    Desk desk;
+    QClipboard& clipboard = *QGuiApplication::clipboard();
+    auto pasteEverywhere = [&](const WindowDesign& design) {
+        for (const DesignRow& row : design.rows) {
+            QWidget* box = desk.Widget(IdOf(row));
+            if (row.kind != Kind::TextBox || !box->isVisible()) continue;
+            for (const QString& held : {QString(), QStringLiteral("１２/３ ４：５\n\U0001F600 12")}) {
+                SCOPED_TRACE(IdOf(row) + " " + held.toStdString());
+                for (const auto mode : {QClipboard::Clipboard, QClipboard::Selection}) {
+                    if (mode == QClipboard::Selection && !clipboard.supportsSelection()) continue;
+                    if (held.isEmpty())  // what X offers when nobody owns the clipboard: data without a format
+                        clipboard.setMimeData(new QMimeData, mode);
+                    else
+                        clipboard.setText(held, mode);
+                }
+                desk.Click(IdOf(row));
+                if (desk.Widget(IdOf(row)) != box || !box->isVisible()) continue;  // handed over to its twin
+                desk.Key(Qt::Key_V, Qt::ControlModifier);
+                desk.Key(Qt::Key_Insert, Qt::ShiftModifier);
+                QWidget* target = qobject_cast<QPlainTextEdit*>(box) ? static_cast<QPlainTextEdit*>(box)->viewport() : box;
+                QTest::mouseClick(target, Qt::MiddleButton, Qt::NoModifier, target->rect().center());
+                Desk::Settle();
+                const Control* control = desk.program().activeWindow()->form().Find(*ControlId::Parse(IdOf(row)));
+                EXPECT_EQ(ShownText(box), ToDisplayText(control->text));
+            }
+        }
+    };
+    pasteEverywhere(FullWindowDesign());
+    desk.Click("cmdManu");
+    pasteEverywhere(ManualWindowDesign());
+    desk.manual()->close();
+    Desk::Settle();
+    desk.SwitchTo("cmd2Mini");
+    pasteEverywhere(MiniWindowDesign());
+}
+
+// The manual's box edited in place, around and across line breaks: the layer's text, with its
+// line breaks as CR LF, follows each edit.
+TEST(Input, TheManualFollowsEditsAcrossLineBreaks) {
+    Desk desk;
+    desk.Click("cmdManu");
+    auto* box = desk.As<QPlainTextEdit>("txtManu");
+    ASSERT_NE(box, nullptr);
+    const auto layerText = [&] { return desk.program().manual()->form()("txtManu").text; };
+    struct Edit {
+        int from, to;  // the document's characters replaced
+        const char16_t* by;
+        const char16_t* expected;
+    };
+    box->setPlainText(QStringLiteral("ab\ncd"));  // as a paste of the whole text
+    ASSERT_EQ(layerText(), u"ab\r\ncd");
+    const Edit edits[] = {
+        {1, 1, u"x", u"axb\r\ncd"},           {3, 4, u"", u"axbcd"},          {5, 5, u"\n\n", u"axbcd\r\n\r\n"},
+        {0, 7, u"1\u20292", u"1\r\n2"},      {1, 2, u"\U0001F600", u"1\U0001F6002"}, {0, 4, u"", u""},
+    };
+    for (const Edit& edit : edits) {
+        QTextCursor cursor(box->document());
+        cursor.setPosition(edit.from);
+        cursor.setPosition(edit.to, QTextCursor::KeepAnchor);
+        cursor.insertText(QString::fromStdU16String(edit.by));
+        Desk::Settle();
+        EXPECT_EQ(layerText(), edit.expected) << ToUtf8(edit.by);
+    }
 }
 
 }  // namespace

@@ -44,11 +44,6 @@ void PrepareApplication(QApplication& app) {
         QCoreApplication::installTranslator(translator);
 }
 
-bool DisplayAvailable() {
-    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
-           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
-}
-
 LocalDateTime SystemClock::Now() {
     const QDateTime now = QDateTime::currentDateTime();
     const QDate date = now.date();

@@ -23,10 +23,6 @@ public:
 // it, and Qt's own texts in Japanese.
 void PrepareApplication(QApplication& app);
 
-// Whether a window system is there to show windows on (a display, or a platform chosen
-// explicitly); without one Qt would abort.
-bool DisplayAvailable();
-
 // The current local date and time.
 class SystemClock : public Clock {
 public:

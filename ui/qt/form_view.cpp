@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -54,6 +55,18 @@ void LineWidget::paintEvent(QPaintEvent*) {
     painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
     painter.drawLine(QPoint(Pixels(ends_.left), Pixels(ends_.top)) - box.topLeft(),
                      QPoint(Pixels(ends_.width), Pixels(ends_.height)) - box.topLeft());
+}
+
+namespace {
+bool HoldsData(const QMimeData* source) { return source && !source->formats().isEmpty(); }
+}  // namespace
+
+bool TextArea::canInsertFromMimeData(const QMimeData* source) const {
+    return HoldsData(source) && QPlainTextEdit::canInsertFromMimeData(source);
+}
+
+void TextArea::insertFromMimeData(const QMimeData* source) {
+    if (HoldsData(source)) QPlainTextEdit::insertFromMimeData(source);
 }
 
 void FrameBox::paintEvent(QPaintEvent*) {
@@ -168,7 +181,7 @@ QWidget* FormView::Build(const DesignRow& row, QWidget* parent) {
     switch (row.kind) {
         case Kind::TextBox:
             if (IsTextArea(row)) {
-                auto* area = new QPlainTextEdit(parent);
+                auto* area = new TextArea(parent);
                 area->setLineWrapMode(QPlainTextEdit::WidgetWidth);
                 area->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
                 area->setVerticalScrollBarPolicy(Has(row, kVerticalScroll) ? Qt::ScrollBarAlwaysOn
@@ -289,10 +302,12 @@ void FormView::MirrorControl(std::size_t index) {
                                                              : static_cast<int>(text.size()));
                 }
             } else if (auto* area = qobject_cast<QPlainTextEdit*>(widget)) {
-                const QString text = ToDisplayText(control.text);
-                if (area->toPlainText() != text) {
+                // The user's edits reach the layer one by one (NoteEdit), so the text last
+                // brought onto the box is what it shows: a long text is neither read back from
+                // the widget nor converted again unless the layer changed it.
+                if (captionChanged) {
                     const QSignalBlocker quiet(area);
-                    area->setPlainText(text);
+                    area->setPlainText(ToDisplayText(control.text));
                 }
             }
             break;
@@ -350,7 +365,18 @@ void FormView::MirrorControl(std::size_t index) {
         if (widget->geometry() != geometry) widget->setGeometry(geometry);
     }
     if (widget->isHidden() == control.visible) widget->setVisible(control.visible);
-    applied = {control.text, control.fore, control.back, control.rect, true};
+    if (captionChanged) applied.text = control.text;
+    applied.fore = control.fore;
+    applied.back = control.back;
+    applied.rect = control.rect;
+    applied.valid = true;
+}
+
+void FormView::NoteEdit(std::size_t index, std::size_t at, std::size_t removed, std::u16string_view inserted) {
+    Applied& applied = applied_[index];
+    if (!applied.valid) return;
+    at = std::min(at, applied.text.size());
+    applied.text.replace(at, std::min(removed, applied.text.size() - at), inserted);
 }
 
 QRect FormView::GeometryFor(std::size_t index) const {

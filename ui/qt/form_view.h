@@ -4,6 +4,7 @@
 // with the controls' state. It holds no behaviour: input is the View's business (view.h).
 
 #include <QGroupBox>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QWidget>
 
@@ -53,6 +54,18 @@ private:
     TwipRect ends_;
 };
 
+// A multi-line text box. Qt 6.4.2's QPlainTextEdit takes the first format of pasted data without
+// asking whether there is one, and an empty clipboard or primary selection offers none: Ctrl+V,
+// Shift+Insert or a middle click would crash. A paste of nothing inserts nothing here.
+class TextArea : public QPlainTextEdit {
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+protected:
+    bool canInsertFromMimeData(const QMimeData* source) const override;
+    void insertFromMimeData(const QMimeData* source) override;
+};
+
 // A frame: an etched border whose top line runs through the middle of the caption, drawn
 // the same way whatever the style, so that the options placed in it by the design stay inside.
 class FrameBox : public QGroupBox {
@@ -85,6 +98,9 @@ public:
     // Brings every widget in line with its control: text, visibility, colours, selection,
     // rectangle and drawing order.
     void Mirror();
+    // The user's edit of a text box, already in the widget, that the layer now holds as well:
+    // the text last brought onto the widget changes alike, so that mirroring leaves it alone.
+    void NoteEdit(std::size_t index, std::size_t at, std::size_t removed, std::u16string_view inserted);
 
     // Shows the window, centred on the screen when its design says so; a modal one blocks the
     // input to every other window of the program.

@@ -6,15 +6,17 @@
 
 #include "ui/qt/desktop_services.h"
 #include "ui/qt/session.h"
+#include "ui/qt/startup_checks.h"
 
 int main(int argc, char** argv) {
-    if (!zel::view::DisplayAvailable()) {
-        std::fputs("zelvorin: no display to show the calculator on (DISPLAY and WAYLAND_DISPLAY are not set)\n",
-                   stderr);
+    if (const auto missing = zel::view::MissingDisplay()) {
+        std::fprintf(stderr, "zelvorin: no display to show the calculator on (%s)\n", missing->c_str());
         return 1;
     }
+    zel::view::NeverLaunchASessionBus();
     QApplication app(argc, argv);
     zel::view::PrepareApplication(app);
+    zel::view::WarnWithoutJapaneseFont();
     zel::view::QtMessageBoxes messageBoxes;
     zel::view::SystemClock clock;
     zel::view::Session session(messageBoxes, clock);

@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextDocument>
 #include <QWindow>
 
 #include <cmath>
@@ -14,6 +15,7 @@
 #include "ui/keys.h"
 #include "ui/manual/manual_window.h"
 #include "ui/qt/appearance.h"
+#include "ui/qt/document_edit.h"
 #include "ui/qt/form_view.h"
 
 namespace zel::view {
@@ -199,8 +201,8 @@ void View::Bind(FormView& form) {
             connect(line, &QLineEdit::textEdited, this,
                     [this, line](const QString& text) { TextEdited(line, text.toStdU16String()); });
         } else if (auto* area = qobject_cast<QPlainTextEdit*>(widget)) {
-            connect(area, &QPlainTextEdit::textChanged, this,
-                    [this, area] { TextEdited(area, FromDisplayText(area->toPlainText())); });
+            connect(area->document(), &QTextDocument::contentsChange, this,
+                    [this, area](int at, int removed, int added) { AreaEdited(area, at, removed, added); });
         }
     }
 }
@@ -355,6 +357,19 @@ void View::TextEdited(const QObject* box, std::u16string text) {
     if (!target || forwarding_) return;
     const ControlId id = ControlOf(*target).id();
     Forward([&] { program_.UserType(id, std::move(text)); });
+}
+
+void View::AreaEdited(QPlainTextEdit* area, int at, int removed, int added) {
+    // The layer's own changes reach the box by mirroring, while a handler runs or a sync.
+    const auto target = TargetOf(area);
+    if (!target || forwarding_ || syncing_) return;
+    const ControlId id = ControlOf(*target).id();
+    const QTextDocument& document = *area->document();
+    std::optional<LayerTextEdit> edit = LayerEditOf(document, ControlOf(*target).text, at, removed, added);
+    // A change that does not fit the layer's text hands the layer the whole text instead.
+    if (!edit) edit = LayerTextEdit{0, ControlOf(*target).text.size(), LayerText(document, 0, document.characterCount() - 1)};
+    target->form->NoteEdit(target->index, edit->at, edit->removed, edit->inserted);
+    Forward([&] { program_.UserEdit(id, edit->at, edit->removed, edit->inserted); });
 }
 
 // ---- The manual's size

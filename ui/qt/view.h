@@ -20,6 +20,7 @@
 
 class QKeyEvent;
 class QMouseEvent;
+class QPlainTextEdit;
 
 namespace zel::view {
 
@@ -69,6 +70,8 @@ private:
     bool DoubleClick(QObject* watched, const Target& target, const QMouseEvent& event);
     bool KeyPress(QObject* watched, const Target& target, const QKeyEvent& event);
     void TextEdited(const QObject* box, std::u16string text);
+    // A change of a multi-line box's document: `removed` characters at `at` replaced by `added`.
+    void AreaEdited(QPlainTextEdit* area, int at, int removed, int added);
     void ManualResized();
     void ApplyManualSize();
 

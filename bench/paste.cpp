@@ -1,0 +1,111 @@
+// A long one-line paste into the manual's text box: Ctrl+V with a line of 200,000 to 2,000,000
+// characters on the clipboard, timed from the key until the window is painted again, in the
+// calculator and in a bare QPlainTextEdit set up as the manual's box is (same font, wrapping,
+// scroll bars, size and text), on the offscreen platform. The difference is what the window
+// layer and the mirroring cost; it should not grow faster than the paste itself.
+//   zelvorin-paste [CHARACTERS...]
+#include <QApplication>
+#include <QClipboard>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <vector>
+
+#include "ui/manual/usage_text.h"
+#include "ui/qt/appearance.h"
+#include "ui/qt/session.h"
+
+namespace {
+
+class OkBoxes : public zel::MessageBoxes {
+public:
+    zel::MessageAnswer Show(const std::u16string&, const std::u16string&, zel::MessageButtons) override {
+        return zel::MessageAnswer::Ok;
+    }
+};
+
+class FixedClock : public zel::Clock {
+public:
+    zel::LocalDateTime Now() override { return {2001, 7, 15, 10, 20, 30}; }
+};
+
+// Milliseconds from Ctrl+V on the box until its window has been painted.
+double TimePaste(QPlainTextEdit& box, const QString& line) {
+    QGuiApplication::clipboard()->setText(line);
+    QTest::keyClick(&box, Qt::Key_End, Qt::ControlModifier);
+    QCoreApplication::processEvents();
+    const auto start = std::chrono::steady_clock::now();
+    QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+    QCoreApplication::processEvents();
+    box.window()->repaint();
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+// The manual's box, as the view builds it, alone in a window of the manual's size.
+double BarePaste(const QWidget& manual, const QPlainTextEdit& shown, const QString& line) {
+    QWidget top;
+    top.resize(manual.size());
+    top.setFont(manual.font());
+    QPlainTextEdit box(&top);
+    box.setGeometry(shown.geometry());
+    box.setFont(shown.font());
+    box.setLineWrapMode(shown.lineWrapMode());
+    box.setWordWrapMode(shown.wordWrapMode());
+    box.setVerticalScrollBarPolicy(shown.verticalScrollBarPolicy());
+    box.setHorizontalScrollBarPolicy(shown.horizontalScrollBarPolicy());
+    box.setPlainText(zel::view::ToDisplayText(zel::UsageText()));
+    top.show();
+    box.setFocus();
+    QCoreApplication::processEvents();
+    return TimePaste(box, line);
+}
+
+double ProgramPaste(QPlainTextEdit& box, const QString& line) { return TimePaste(box, line); }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    std::vector<long> sizes;
+    for (int i = 1; i < argc; ++i) sizes.push_back(std::strtol(argv[i], nullptr, 10));
+    if (sizes.empty()) sizes = {200000, 500000, 1000000, 2000000};
+
+    std::printf("%12s %12s %12s %8s\n", "characters", "bare ms", "program ms", "ratio");
+    for (const long size : sizes) {
+        // A line of digits, spaces and punctuation, as a long paste of numbers would be.
+        QString line;
+        line.reserve(size);
+        for (long i = 0; i < size; ++i) line.append(QChar(u"0123456789 :/-."[i % 15]));
+
+        OkBoxes boxes;
+        FixedClock clock;
+        zel::view::Session session(boxes, clock);
+        session.Start();
+        QCoreApplication::processEvents();
+        QTest::mouseClick(session.view().calculatorWidget()->findChild<QWidget*>(QStringLiteral("cmdManu")),
+                          Qt::LeftButton);
+        QCoreApplication::processEvents();
+        QWidget* manual = session.view().manualWidget();
+        auto* shown = manual ? manual->findChild<QPlainTextEdit*>(QStringLiteral("txtManu")) : nullptr;
+        if (!shown) {
+            std::fprintf(stderr, "the manual did not open\n");
+            return 1;
+        }
+        QTest::mouseClick(shown->viewport(), Qt::LeftButton);
+        QCoreApplication::processEvents();
+
+        const double bare = BarePaste(*manual, *shown, line);
+        const double program = ProgramPaste(*shown, line);
+        if (shown->toPlainText().size() < size) {
+            std::fprintf(stderr, "the paste did not arrive\n");
+            return 1;
+        }
+        std::printf("%12ld %12.0f %12.0f %8.2f\n", size, bare, program, program / bare);
+        std::fflush(stdout);
+    }
+}

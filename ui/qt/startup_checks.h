@@ -1,0 +1,25 @@
+#pragma once
+// What the program makes sure of before and right after the application object exists: a
+// display to show the windows on, no other program started on its behalf, and a font that can
+// draw its Japanese texts.
+
+#include <optional>
+#include <string>
+
+namespace zel::view {
+
+// Why no window can be shown (no display named, or the X display named cannot be reached), or
+// nothing when one can. Qt itself would abort with a core dump instead.
+std::optional<std::string> MissingDisplay();
+
+// Qt's D-Bus support, finding no session bus named, would have libdbus run `dbus-launch` from
+// PATH to start one, which outlives the program. Names a bus address that cannot be connected
+// to instead: without a session bus no screen reader listens, so nothing is lost.
+// Call before the application object exists.
+void NeverLaunchASessionBus();
+
+// One line on standard error naming the package to install when no installed font can draw
+// Japanese; the windows open all the same.
+void WarnWithoutJapaneseFont();
+
+}  // namespace zel::view

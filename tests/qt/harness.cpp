@@ -1,11 +1,13 @@
 #include "tests/qt/harness.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTextDocument>
 
 #include <algorithm>
 
@@ -106,8 +108,26 @@ QString ShownText(QWidget* widget) {
     if (auto* label = qobject_cast<QLabel*>(widget)) return label->text();
     if (auto* button = qobject_cast<QPushButton*>(widget)) return button->text();
     if (auto* frame = qobject_cast<QGroupBox*>(widget)) return frame->title();
-    if (auto* area = qobject_cast<QPlainTextEdit*>(widget)) return area->toPlainText();
+    if (auto* area = qobject_cast<QPlainTextEdit*>(widget)) {
+        // The characters themselves, line breaks as LF: a line separator (Shift+Enter) or a
+        // no-break space stays what it is, as the layer keeps it.
+        QString text = area->document()->toRawText();
+        text.replace(QChar::ParagraphSeparator, u'\n');
+        return text;
+    }
     return QString();
+}
+
+void FillClipboards(const std::optional<QString>& text) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    for (const QClipboard::Mode mode : {QClipboard::Clipboard, QClipboard::Selection}) {
+        // Without a mouse selection (the offscreen platform, Windows) a middle click pastes nothing.
+        if (mode == QClipboard::Selection && !clipboard->supportsSelection()) continue;
+        if (text)
+            clipboard->setText(*text, mode);
+        else
+            clipboard->clear(mode);
+    }
 }
 
 bool WaitFor(const std::function<bool()>& done) {

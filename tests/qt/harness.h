@@ -12,6 +12,7 @@
 #include <functional>
 #include <ostream>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -89,6 +90,9 @@ private:
 
 // The text a widget shows: a box's text, a label's, button's or frame's caption.
 QString ShownText(QWidget* widget);
+
+// Puts the text on the clipboard and on the mouse selection, or empties both.
+void FillClipboards(const std::optional<QString>& text);
 
 // Waits until `done` holds, for at most two seconds.
 bool WaitFor(const std::function<bool()>& done);

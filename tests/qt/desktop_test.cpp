@@ -1,7 +1,9 @@
 // How the calculator sits on a Japanese desktop: Qt's own texts in Japanese, message boxes in
-// the program's font, long numbers showing their end, half-width input asked of input methods.
+// the program's font, long numbers showing their end, no input method in the calculator's fields.
+#include <QInputMethodQueryEvent>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -29,7 +31,7 @@ TEST(Desktop, QtTextsInJapaneseAndMessageBoxesInTheProgramFont) {
     EXPECT_EQ(family, desk.calculator()->font().family());
 }
 
-TEST(Desktop, LongNumbersShowTheirEndAndFieldsAskForHalfWidthInput) {
+TEST(Desktop, LongNumbersShowTheirEndAndOnlyTheManualTakesAnInputMethod) {
     Desk desk;
     desk.Click("Text7(3)");
     desk.Type("123456789012345678");
@@ -38,8 +40,31 @@ TEST(Desktop, LongNumbersShowTheirEndAndFieldsAskForHalfWidthInput) {
     for (const char* id : {"Text7(0)", "Text7(1)", "Text7(2)", "Text7(3)", "Text9(0)"}) {
         auto* box = desk.As<QLineEdit>(id);
         EXPECT_EQ(box->cursorPosition(), box->text().size()) << id;
-        EXPECT_TRUE(box->inputMethodHints() & Qt::ImhPreferLatin) << id;
     }
+
+    // Every text box of each window, once the focus has moved and texts have changed, asked as
+    // the platform asks the focus: the calculator's fields read half-width characters alone,
+    // which an input method in kana mode would not type; the manual's box takes Japanese text.
+    auto checkTextBoxes = [&desk](bool takesInputMethod) {
+        for (QWidget* w : desk.session().view().activeWidget()->findChildren<QWidget*>()) {
+            if (!qobject_cast<QLineEdit*>(w) && !qobject_cast<QPlainTextEdit*>(w)) continue;
+            QInputMethodQueryEvent query(Qt::ImEnabled);
+            QCoreApplication::sendEvent(w, &query);
+            EXPECT_EQ(query.value(Qt::ImEnabled).toBool(), takesInputMethod) << w->objectName().toStdString();
+            EXPECT_EQ(w->testAttribute(Qt::WA_InputMethodEnabled), takesInputMethod) << w->objectName().toStdString();
+        }
+    };
+    checkTextBoxes(false);
+    desk.Click("cmdManu");
+    desk.Type("x");
+    checkTextBoxes(true);
+    desk.manual()->close();
+    Desk::Settle();
+    desk.SwitchTo("cmd2Mini");
+    desk.Type("1");
+    desk.Click("Text8(0)");
+    desk.Type("2");
+    checkTextBoxes(false);
 }
 
 }  // namespace

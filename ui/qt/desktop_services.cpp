@@ -2,19 +2,59 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QLabel>
+#include <QLayout>
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QTranslator>
 #include <QPushButton>
 
+#include <algorithm>
+
 #include "ui/qt/appearance.h"
 
 namespace zel::view {
 
+namespace {
+
+// Qt wraps a message wider than a share of the screen (500 pixels at most), which can leave a
+// line's last character on a line of its own. A message breaks only where its text does: its
+// label takes every line whole, and the box grows to the longest one.
+class MessageBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent* event) override {
+        QMessageBox::showEvent(event);
+        KeepLinesWhole();
+    }
+
+    // Qt sizes a shown box again on every layout request, wrapping once more; this box does not.
+    bool event(QEvent* event) override {
+        if (event->type() != QEvent::LayoutRequest || !isVisible()) return QMessageBox::event(event);
+        const bool handled = QDialog::event(event);
+        KeepLinesWhole();
+        return handled;
+    }
+
+private:
+    void KeepLinesWhole() {
+        auto* label = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        if (!label) return;
+        if (label->wordWrap()) label->setWordWrap(false);
+        layout()->activate();
+        const QSize needed = layout()->totalMinimumSize();
+        setFixedSize(std::max(width(), needed.width()), needed.height());
+    }
+};
+
+}  // namespace
+
 MessageAnswer QtMessageBoxes::Show(const std::u16string& text, const std::u16string& title,
                                    MessageButtons buttons) {
     QWidget* parent = owner ? owner() : nullptr;
-    QMessageBox box(parent);
+    MessageBox box(parent);
     // The program's font, as every other text of it.
     if (parent) box.setFont(parent->font());
     box.setIcon(QMessageBox::NoIcon);

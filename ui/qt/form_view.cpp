@@ -57,6 +57,13 @@ void LineWidget::paintEvent(QPaintEvent*) {
                      QPoint(Pixels(ends_.width), Pixels(ends_.height)) - box.topLeft());
 }
 
+FieldEdit::FieldEdit(QWidget* parent) : QLineEdit(parent) { setAttribute(Qt::WA_InputMethodEnabled, false); }
+
+QVariant FieldEdit::inputMethodQuery(Qt::InputMethodQuery query) const {
+    if (query == Qt::ImEnabled) return false;
+    return QLineEdit::inputMethodQuery(query);
+}
+
 namespace {
 bool HoldsData(const QMimeData* source) { return source && !source->formats().isEmpty(); }
 }  // namespace
@@ -83,7 +90,9 @@ void FrameBox::paintEvent(QPaintEvent*) {
     const QRect captionBox(6, 0, metrics.horizontalAdvance(caption) + 4, metrics.height());
     painter.fillRect(captionBox, palette().color(QPalette::Window));
     painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(captionBox, Qt::AlignCenter, caption);
+    // The caption's strokes start at the frame's top edge: the design places options right under
+    // the caption, and in the mini window's font a caption centred on the top line runs into them.
+    painter.drawText(captionBox.left() + 2, -metrics.tightBoundingRect(caption).top(), caption);
 }
 
 // ---- Building
@@ -190,11 +199,8 @@ QWidget* FormView::Build(const DesignRow& row, QWidget* parent) {
                 area->viewport()->setFocusPolicy(Qt::NoFocus);
                 widget = area;
             } else {
-                auto* line = new QLineEdit(parent);
+                auto* line = new FieldEdit(parent);
                 line->setAlignment((Has(row, kRightAligned) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
-                // Every one-line box reads numbers, dates or times: ask an input method for
-                // half-width characters, which are what the reading rules take.
-                line->setInputMethodHints(Qt::ImhPreferLatin | Qt::ImhNoPredictiveText);
                 widget = line;
             }
             break;

@@ -4,6 +4,7 @@
 // with the controls' state. It holds no behaviour: input is the View's business (view.h).
 
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QWidget>
@@ -54,6 +55,17 @@ private:
     TwipRect ends_;
 };
 
+// A one-line text box. Each reads numbers, dates or times in half-width characters, which a
+// Japanese input method in kana mode would type full-width whatever it is asked: the box takes
+// no input method, and the keys reach it as typed. Qt 6's QLineEdit tells the platform it takes
+// one whenever it is editable, whatever its WA_InputMethodEnabled attribute says.
+class FieldEdit : public QLineEdit {
+public:
+    explicit FieldEdit(QWidget* parent);
+    using QLineEdit::inputMethodQuery;
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+};
+
 // A multi-line text box. Qt 6.4.2's QPlainTextEdit takes the first format of pasted data without
 // asking whether there is one, and an empty clipboard or primary selection offers none: Ctrl+V,
 // Shift+Insert or a middle click would crash. A paste of nothing inserts nothing here.
@@ -66,8 +78,8 @@ protected:
     void insertFromMimeData(const QMimeData* source) override;
 };
 
-// A frame: an etched border whose top line runs through the middle of the caption, drawn
-// the same way whatever the style, so that the options placed in it by the design stay inside.
+// A frame: an etched border whose top line runs behind the caption, drawn the same way
+// whatever the style, so that the options placed in it by the design stay inside.
 class FrameBox : public QGroupBox {
 public:
     using QGroupBox::QGroupBox;

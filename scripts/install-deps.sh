@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the program and the tests need, when they are missing.
 #   scripts/install-deps.sh          what `make run` and `make test` need
-#   scripts/install-deps.sh bench    and what the benchmark scripts run under
 #   scripts/install-deps.sh screenshots   and what scripts/screenshots runs under
 set -euo pipefail
 
@@ -16,10 +15,13 @@ packages=(
   fonts-ipafont-gothic      # a Japanese gothic font for the captions
   desktop-file-utils appstream dpkg-dev  # checking the installed files and the Debian package
   qt6-wayland weston        # the program on Wayland, and a headless compositor to test it in
+  xvfb openbox xdotool xclip x11-utils  # the real-X monkey: a display, a window manager, X input,
+                                        # selections, and finding the program's windows
+  lintian                   # the Debian package checked against Debian's policy
+  valgrind                  # the start's instruction count, against the bare window's
 )
 case "${1:-}" in
-  bench) packages+=(xvfb valgrind) ;;
-  screenshots) packages+=(xvfb xdotool imagemagick) ;;
+  screenshots) packages+=(imagemagick) ;;
 esac
 
 missing=()

@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QStringList>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -34,6 +35,35 @@ const QStringList& GothicSubstitutes() {
     return substitutes;
 }
 
+struct ResolvedFamily {
+    QString name;
+    bool installed;
+};
+
+// The design's family where the font database lists it, else the first listed substitute.
+// Looked up in the database's list: asking for a family by name (QFontDatabase::hasFamily) has
+// fontconfig run all its substitution rules on the name first, about a million instructions for
+// each name asked, and on Linux the design's name is missing.
+const ResolvedFamily& Resolved() {
+    static const ResolvedFamily resolved = [] {
+        const QStringList listed = QFontDatabase::families();
+        const auto installed = [&listed](const QString& family) {
+            return std::any_of(listed.begin(), listed.end(), [&family](const QString& name) {
+                // A family made by several foundries is listed once for each, as "family [foundry]".
+                return name.compare(family, Qt::CaseInsensitive) == 0 ||
+                       name.startsWith(family + QStringLiteral(" ["), Qt::CaseInsensitive);
+            });
+        };
+        const QString design = ToQString(kFontFamily);
+        if (installed(design)) return ResolvedFamily{design, true};
+        for (const QString& substitute : GothicSubstitutes())
+            if (installed(substitute)) return ResolvedFamily{substitute, true};
+        // No Japanese gothic face: the substitutes' table and Qt's own fallbacks decide.
+        return ResolvedFamily{design, false};
+    }();
+    return resolved;
+}
+
 }  // namespace
 
 void InstallFontSubstitutes() {
@@ -44,18 +74,11 @@ void InstallFontSubstitutes() {
     (void)installed;
 }
 
-const QString& DesignFamily() {
-    // Naming an installed family spares every font of every widget the search through the
-    // fallbacks that a missing family costs.
-    static const QString family = [] {
-        const QString design = ToQString(kFontFamily);
-        if (QFontDatabase::hasFamily(design)) return design;
-        for (const QString& substitute : GothicSubstitutes())
-            if (QFontDatabase::hasFamily(substitute)) return substitute;
-        return design;  // no Japanese gothic face: the substitutes' table and Qt's own fallbacks decide
-    }();
-    return family;
-}
+// Naming an installed family spares every font of every widget the search through the
+// fallbacks that a missing family costs.
+const QString& DesignFamily() { return Resolved().name; }
+
+bool DesignFamilyInstalled() { return Resolved().installed; }
 
 QFont DesignFont(const FontSpec& size) {
     InstallFontSubstitutes();

@@ -28,8 +28,10 @@ QRect LineBox(const TwipRect& ends);
 // Call once after the application object exists and before any window is built.
 void InstallFontSubstitutes();
 // The family the design font is drawn in: the design's own when installed, else the first
-// installed Japanese gothic substitute.
+// installed Japanese gothic substitute, else the design's own all the same.
 const QString& DesignFamily();
+// Whether the family DesignFamily() names is installed: when it is, Japanese can be drawn.
+bool DesignFamilyInstalled();
 // The font of the given size and weight; sized in pixels so that it keeps to the twip layout
 // whatever the screen's resolution.
 QFont DesignFont(const FontSpec& size);

@@ -9,14 +9,8 @@
 #include "ui/qt/startup_checks.h"
 
 int main(int argc, char** argv) {
-    if (const auto missing = zel::view::MissingDisplay()) {
-        std::fprintf(stderr, "zelvorin: no display to show the calculator on (%s)\n", missing->c_str());
-        return 1;
-    }
-    zel::view::NeverLaunchASessionBus();
-    QApplication app(argc, argv);
-    zel::view::PrepareApplication(app);
-    zel::view::WarnWithoutJapaneseFont();
+    const auto app = zel::view::StartApplication(argc, argv);
+    if (!app) return 1;
     zel::view::QtMessageBoxes messageBoxes;
     zel::view::SystemClock clock;
     zel::view::Session session(messageBoxes, clock);

@@ -8,7 +8,22 @@
 
 #include <cstdio>
 
+#include "ui/qt/appearance.h"
+#include "ui/qt/desktop_services.h"
+
 namespace zel::view {
+
+std::unique_ptr<QApplication> StartApplication(int& argc, char** argv) {
+    if (const auto missing = MissingDisplay()) {
+        std::fprintf(stderr, "zelvorin: no display to show the calculator on (%s)\n", missing->c_str());
+        return nullptr;
+    }
+    NeverLaunchASessionBus();
+    auto app = std::make_unique<QApplication>(argc, argv);
+    PrepareApplication(*app);
+    WarnWithoutJapaneseFont();
+    return app;
+}
 
 std::optional<std::string> MissingDisplay() {
     // A platform chosen explicitly, or a Wayland display, is Qt's to try.
@@ -28,7 +43,9 @@ void NeverLaunchASessionBus() {
 }
 
 void WarnWithoutJapaneseFont() {
-    if (!QFontDatabase::families(QFontDatabase::Japanese).isEmpty()) return;
+    // The family the windows are drawn in is looked for anyway: when it is installed it draws
+    // Japanese, and only without it are the writing systems of every font worth asking about.
+    if (DesignFamilyInstalled() || !QFontDatabase::families(QFontDatabase::Japanese).isEmpty()) return;
     std::fputs("zelvorin: no installed font draws Japanese, so the calculator's texts are unreadable; "
                "install the package fonts-ipafont-gothic\n",
                stderr);

@@ -3,10 +3,19 @@
 // display to show the windows on, no other program started on its behalf, and a font that can
 // draw its Japanese texts.
 
+#include <QApplication>
+
+#include <memory>
 #include <optional>
 #include <string>
 
 namespace zel::view {
+
+// The calculator's application object, prepared (PrepareApplication) and checked: or, after one
+// line on standard error saying why no window can be shown, null. The program and the start
+// benchmark both begin here, so that the benchmark counts the program's own start.
+// `argc` must outlive the application object.
+std::unique_ptr<QApplication> StartApplication(int& argc, char** argv);
 
 // Why no window can be shown (no display named, or the X display named cannot be reached), or
 // nothing when one can. Qt itself would abort with a core dump instead.

@@ -1,5 +1,6 @@
 // How the calculator sits on a Japanese desktop: Qt's own texts in Japanese, message boxes in
-// the program's font, long numbers showing their end, no input method in the calculator's fields.
+// the program's font, the caret waiting at the end of a long number, no input method in the
+// calculator's fields.
 #include <QInputMethodQueryEvent>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -31,7 +32,7 @@ TEST(Desktop, QtTextsInJapaneseAndMessageBoxesInTheProgramFont) {
     EXPECT_EQ(family, desk.calculator()->font().family());
 }
 
-TEST(Desktop, LongNumbersShowTheirEndAndOnlyTheManualTakesAnInputMethod) {
+TEST(Desktop, TheCaretWaitsAtTheEndOfLongNumbersAndOnlyTheManualTakesAnInputMethod) {
     Desk desk;
     desk.Click("Text7(3)");
     desk.Type("123456789012345678");

@@ -1,6 +1,8 @@
 // The windows at the screen's scale: CTest runs this at QT_SCALE_FACTOR 1, 1.5 and 2. Each
 // window is exactly that much larger on the screen, every caption and message fits its control
-// or box in the font actually chosen, and no control covers a frame's caption.
+// or box in the font actually chosen, no control covers a frame's caption, an unfocused box shows
+// its whole text, and the keyboard focus stands out on every control.
+#include <QAccessible>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -11,15 +13,18 @@
 #include <QTest>
 #include <QTextLayout>
 #include <QTimer>
+#include <QToolTip>
 #include <QWindow>
 
 #include <algorithm>
 #include <cstdlib>
+#include <set>
 
 #include "tests/qt/harness.h"
 #include "ui/messages.h"
 #include "ui/qt/appearance.h"
 #include "ui/qt/desktop_services.h"
+#include "ui/qt/form_view.h"
 
 namespace zel::view::test {
 namespace {
@@ -112,6 +117,83 @@ TEST(Scale, EveryCaptionFitsAndTheWindowsScaleWhole) {
     Desk::Settle();
     desk.SwitchTo("cmd2Mini");
     CheckWindow(desk);
+}
+
+// Each one-line box of both calculator windows, unfocused, with each of the longest texts the
+// fields get: whole in a font narrowed to fit, else at 60 % cut in the middle and whole in the
+// tooltip; whole for a screen reader always.
+TEST(Scale, UnfocusedBoxesShowTheirWholeText) {
+    Desk desk;
+    for (const char* window : {"", "cmd2Mini"}) {
+        if (*window) desk.SwitchTo(window);
+        Form& form = desk.program().activeWindow()->form();
+        form.focus = form.Find("cmdClear");
+        for (const QString whole : {"-3287181 23:59:59", "-3287181.9999884", "-4733542079.833", "-284012524799",
+                                    "-1.79769313486232E+308"}) {
+            for (Control& c : form.controls())
+                if (c.kind() == Kind::TextBox) c.text = whole.toStdU16String();
+            desk.session().view().Sync();
+            for (QLineEdit* line : desk.calculator()->findChildren<QLineEdit*>()) {
+                const auto* box = static_cast<FieldEdit*>(line);
+                const FieldEdit::Shown shown = box->shown();
+                SCOPED_TRACE(box->objectName().toStdString() + " " + shown.text.toStdString());
+                EXPECT_LE(QFontMetricsF(shown.font).horizontalAdvance(shown.text), box->textArea().width());
+                EXPECT_TRUE(shown.text == whole || (shown.font.stretch() == 60 && shown.text.front() == whole.front() &&
+                                                    shown.text.back() == whole.back() && shown.text.contains(u'…')));
+                QHelpEvent hover(QEvent::ToolTip, QPoint(), line->mapToGlobal(QPoint()));
+                QCoreApplication::sendEvent(line, &hover);
+                EXPECT_EQ(line->toolTip(), shown.font == line->font() ? QString() : whole);
+                EXPECT_EQ(QAccessible::queryAccessibleInterface(line)->text(QAccessible::Value), whole);
+            }
+        }
+    }
+    QToolTip::hideText();
+}
+
+// Each control that takes the focus in both calculator windows, the Tab key's round first, after
+// keyboard use, against the focus on a button far off: along each side within the window, the
+// three pixels outside change by a contrast of 3:1 over the side's length at least.
+TEST(Scale, KeyboardFocusStandsOutAroundEveryControl) {
+    Desk desk;
+    for (const char* window : {"", "cmd2Mini"}) {
+        if (*window) desk.SwitchTo(window);
+        QWidget* top = desk.calculator();
+        Form& form = desk.program().activeWindow()->form();
+        auto rectOf = [&](const Control* c) {
+            const QWidget* w = desk.Widget(c->id().ToString());
+            return QRect(w->mapTo(top, QPoint()), w->size());
+        };
+        auto shot = [&](Control* c) {
+            form.focus = c;
+            desk.session().view().Sync();
+            return top->grab().toImage();
+        };
+        auto check = [&](Control* c) {
+            const QRect r = rectOf(c), shown = r & top->rect();
+            Control* far = form.Find("cmdManu");
+            if (rectOf(far).intersects(r.adjusted(-6, -6, 6, 6))) far = form.Find(*window ? "cmd2Big" : "cmd2Mini");
+            const QImage focused = shot(c), unfocused = shot(far);
+            for (const QRect& side : {QRect(r.left() - 3, r.top() - 3, r.width() + 6, 3),
+                                      QRect(r.left() - 3, r.bottom() + 1, r.width() + 6, 3),
+                                      QRect(r.left() - 3, r.top(), 3, r.height()),
+                                      QRect(r.right() + 1, r.top(), 3, r.height())}) {
+                const QRect strip = side & top->rect();
+                int contrasting = 0;
+                for (int y = strip.top(); y <= strip.bottom(); ++y)
+                    for (int x = strip.left(); x <= strip.right(); ++x) {
+                        const QPoint at = (QPointF(x, y) * top->devicePixelRatioF()).toPoint();
+                        contrasting += ContrastRatio(focused.pixel(at), unfocused.pixel(at)) >= 3;
+                    }
+                const int length = side.height() == 3 ? shown.width() : shown.height();
+                EXPECT_TRUE(strip.isEmpty() || contrasting >= length) << c->id().ToString() << " " << side.y();
+            }
+            form.focus = c;
+        };
+        std::set<const Control*> walked;
+        while (desk.Key(Qt::Key_Tab), walked.insert(form.focus).second) check(form.focus);
+        for (Control& c : form.controls())
+            if (!walked.count(&c) && form.CanFocusByClick(c)) check(&c);
+    }
 }
 
 // Every message of the program, over the window of the largest font: as many lines in the box

@@ -14,8 +14,10 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QStyleOptionFrame>
 
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 
 #include "ui/accessible_names.h"
@@ -65,6 +67,71 @@ QVariant FieldEdit::inputMethodQuery(Qt::InputMethodQuery query) const {
 }
 
 namespace {
+// Narrower than this, digits no longer read apart: a text is cut instead.
+constexpr int kNarrowestStretch = 60;
+}  // namespace
+
+QRect FieldEdit::textArea() const {
+    QStyleOptionFrame panel;
+    initStyleOption(&panel);
+    // Where the line edit lays out its line: inside the frame and the text margins, with two
+    // pixels to spare at either end.
+    return style()->subElementRect(QStyle::SE_LineEditContents, &panel, this).marginsRemoved(textMargins())
+        .adjusted(2, 0, -2, 0);
+}
+
+FieldEdit::Shown FieldEdit::shown() const {
+    const QString whole = text();
+    const qreal room = textArea().width();
+    QFont narrowed = font();
+    const qreal natural = QFontMetricsF(narrowed).horizontalAdvance(whole);
+    if (natural <= room) return {whole, narrowed};
+    // The advance shrinks about as the stretch does: from that estimate, narrower until it fits.
+    for (int stretch = std::max(kNarrowestStretch, static_cast<int>(100 * room / natural));
+         stretch >= kNarrowestStretch; --stretch) {
+        narrowed.setStretch(stretch);
+        if (QFontMetricsF(narrowed).horizontalAdvance(whole) <= room) return {whole, narrowed};
+    }
+    narrowed.setStretch(kNarrowestStretch);
+    return {QFontMetricsF(narrowed).elidedText(whole, Qt::ElideMiddle, room), narrowed};
+}
+
+bool FieldEdit::event(QEvent* event) {
+    // Asked when the mouse rests on the box: the whole text, if the box cannot show it as it is.
+    if (event->type() == QEvent::ToolTip) {
+        const Shown line = shown();
+        setToolTip(line.font == font() ? QString() : text());
+    }
+    return QLineEdit::event(event);
+}
+
+void FieldEdit::paintEvent(QPaintEvent* event) {
+    // Focused, or with a text that fits, the box is a line edit like any other.
+    if (hasFocus()) {
+        QLineEdit::paintEvent(event);
+        return;
+    }
+    const Shown line = shown();
+    if (line.font == font()) {
+        QLineEdit::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    QStyleOptionFrame panel;
+    initStyleOption(&panel);
+    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
+    const QRect area = textArea();
+    const int height = QFontMetrics(line.font).height();
+    // Centred in height as the line edit centres its own line.
+    const QRect row(area.left(), area.top() + (area.height() - height + 1) / 2, area.width(), height);
+    painter.setClipRect(area);
+    painter.setFont(line.font);
+    painter.setPen(palette().color(QPalette::Text));
+    const Qt::Alignment across = alignment() & Qt::AlignHorizontal_Mask;
+    painter.drawText(row, QStyle::visualAlignment(layoutDirection(), across), line.text);
+}
+
+namespace {
 bool HoldsData(const QMimeData* source) { return source && !source->formats().isEmpty(); }
 }  // namespace
 
@@ -94,6 +161,47 @@ void FrameBox::paintEvent(QPaintEvent*) {
     // the caption, and in the mini window's font a caption centred on the top line runs into them.
     painter.drawText(captionBox.left() + 2, -metrics.tightBoundingRect(caption).top(), caption);
 }
+
+FocusRing::FocusRing(QWidget* top) : QFocusFrame(top) { hide(); }
+
+double ContrastRatio(const QColor& a, const QColor& b) {
+    auto luminance = [](const QColor& colour) {
+        auto linear = [](double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+void FocusRing::Surround(QWidget* widget) {
+    if (!widget) {
+        hide();
+        return;
+    }
+    constexpr int kWidth = 2;
+    QWidget* top = parentWidget();
+    const QRect around =
+        QRect(widget->mapTo(top, QPoint()), widget->size()).adjusted(-kWidth, -kWidth, kWidth, kWidth) & top->rect();
+    if (geometry() != around) {
+        setGeometry(around);
+        setMask(QRegion(rect()) - QRegion(rect().adjusted(kWidth, kWidth, -kWidth, -kWidth)));
+    }
+    const auto* area = qobject_cast<const QAbstractScrollArea*>(widget);
+    const QWidget* face = area ? area->viewport() : widget;
+    const QColor back = face->palette().color(face->backgroundRole());
+    const QColor window = top->palette().color(QPalette::Window);
+    auto worst = [&](const QColor& ring) { return std::min(ContrastRatio(ring, back), ContrastRatio(ring, window)); };
+    const QColor colour = worst(Qt::black) >= worst(Qt::white) ? QColor(Qt::black) : QColor(Qt::white);
+    if (colour != colour_) {
+        colour_ = colour;
+        update();
+    }
+    // In front of every control, which a control brought to the front would otherwise cover.
+    if (top->children().constLast() != this) raise();
+    show();
+}
+
+void FocusRing::paintEvent(QPaintEvent*) { QPainter(this).fillRect(rect(), colour_); }
 
 // ---- Building
 
@@ -151,6 +259,7 @@ FormView::FormView(Window& window) : window_(&window) {
         const Control* frame = window.form().Find(container);
         widgets_[i] = Build(controls[i].design(), frame ? WidgetOf(frame) : top_.data());
     }
+    ring_ = new FocusRing(top_);
 }
 
 FormView::~FormView() {
@@ -256,6 +365,12 @@ QWidget* FormView::Build(const DesignRow& row, QWidget* parent) {
     return widget;
 }
 
+void FormView::MarkFocus(bool shown) {
+    const Control* focus = window_->form().focus;
+    QWidget* widget = WidgetOf(focus);
+    ring_->Surround(shown && widget && window_->form().IsShown(*focus) ? widget : nullptr);
+}
+
 // ---- Lookup
 
 int FormView::IndexOf(const QObject* object) const {
@@ -302,8 +417,8 @@ void FormView::MirrorControl(std::size_t index) {
                     const int caret = line->cursorPosition();
                     const QSignalBlocker quiet(line);
                     line->setText(text);
-                    // Where the user types the caret stays; elsewhere the text's end shows, so
-                    // that a number longer than its box shows its last digits and decimals.
+                    // Where the user types the caret stays; elsewhere it waits at the text's end,
+                    // where a box entered with the keyboard starts.
                     line->setCursorPosition(line->hasFocus() ? std::min(caret, static_cast<int>(text.size()))
                                                              : static_cast<int>(text.size()));
                 }

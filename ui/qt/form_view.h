@@ -3,6 +3,7 @@
 // control of the window's design table, and the mirroring that brings those widgets in line
 // with the controls' state. It holds no behaviour: input is the View's business (view.h).
 
+#include <QFocusFrame>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -59,11 +60,28 @@ private:
 // Japanese input method in kana mode would type full-width whatever it is asked: the box takes
 // no input method, and the keys reach it as typed. Qt 6's QLineEdit tells the platform it takes
 // one whenever it is editable, whatever its WA_InputMethodEnabled attribute says.
+//
+// Unfocused, a box shows its whole text: a result must never lose its sign or its leading digits
+// to the box's width. A text too long for the box is drawn in a font narrowed as far as 60 %,
+// and only past that cut in the middle; its tooltip then holds the whole text. The text itself,
+// and what a screen reader reads, stay whole. A focused box edits as any line edit.
 class FieldEdit : public QLineEdit {
 public:
     explicit FieldEdit(QWidget* parent);
     using QLineEdit::inputMethodQuery;
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+
+    // What the box shows while unfocused, in which font, within textArea().
+    struct Shown {
+        QString text;
+        QFont font;
+    };
+    Shown shown() const;
+    QRect textArea() const;
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // A multi-line text box. Qt 6.4.2's QPlainTextEdit takes the first format of pasted data without
@@ -86,6 +104,26 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+};
+
+// The contrast ratio of two colours as the WCAG defines it, from 1 to 21.
+double ContrastRatio(const QColor& a, const QColor& b);
+
+// The keyboard focus made plain: a ring two pixels wide around the focused control, kept within
+// the window, in black or white, whichever stands out more against both the window and the
+// control. Qt's own focus frames depend on the style and are faint in most. A focus frame is
+// no control to a screen reader and lets the mouse through to the controls under it.
+class FocusRing : public QFocusFrame {
+public:
+    explicit FocusRing(QWidget* top);
+    // Around the widget, or nowhere when it is null.
+    void Surround(QWidget* widget);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor colour_;
 };
 
 class FormView {
@@ -114,6 +152,9 @@ public:
     // the text last brought onto the widget changes alike, so that mirroring leaves it alone.
     void NoteEdit(std::size_t index, std::size_t at, std::size_t removed, std::u16string_view inserted);
 
+    // Draws the focus ring around the layer's focus owner, when it is shown, or hides it.
+    void MarkFocus(bool shown);
+
     // Shows the window, centred on the screen when its design says so; a modal one blocks the
     // input to every other window of the program.
     void Show(bool modal);
@@ -131,6 +172,7 @@ private:
 
     Window* window_;
     QPointer<TopLevel> top_;
+    FocusRing* ring_ = nullptr;
     std::vector<QWidget*> widgets_;
     std::vector<int> appliedZ_;
     // The layer's state as last brought onto each widget.

@@ -229,7 +229,8 @@ bool View::HoldsFocus(const QObject* object) const {
 void View::SyncFocus() {
     for (FormView* form : {calculator_.get(), manual_.get()}) {
         if (!form) continue;
-        QWidget* widget = form->WidgetOf(form->window().form().focus);
+        const Control* focus = form->window().form().focus;
+        QWidget* widget = form->WidgetOf(focus);
         // The style draws the focus cue of a button only after keyboard use.
         QWidget* top = form->topLevel();
         const bool cueChanged = top->testAttribute(Qt::WA_KeyboardFocusChange) != keyboardInput_;
@@ -238,6 +239,10 @@ void View::SyncFocus() {
             widget->setFocus(keyboardInput_ ? Qt::TabFocusReason : Qt::MouseFocusReason);
         else if (widget && cueChanged)
             widget->update();
+        // The ring marks where typing goes: around a text box always, as its caret alone is easily
+        // missed; around a button or an option after keyboard use only, since a click needs none.
+        const bool typing = focus && focus->kind() == Kind::TextBox;
+        form->MarkFocus(&form->window() == program_.activeWindow() && (typing || keyboardInput_));
     }
 }
 

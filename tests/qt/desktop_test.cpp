@@ -1,6 +1,7 @@
 // How the calculator sits on a Japanese desktop: Qt's own texts in Japanese, message boxes in
 // the program's font, the caret waiting at the end of a long number, no input method in the
 // calculator's fields.
+#include <QApplication>
 #include <QInputMethodQueryEvent>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -10,7 +11,9 @@
 #include <QTimer>
 
 #include "tests/qt/harness.h"
+#include "ui/qt/appearance.h"
 #include "ui/qt/desktop_services.h"
+#include "ui/qt/form_view.h"
 
 namespace zel::view::test {
 namespace {
@@ -66,6 +69,48 @@ TEST(Desktop, TheCaretWaitsAtTheEndOfLongNumbersAndOnlyTheManualTakesAnInputMeth
     desk.Click("Text8(0)");
     desk.Type("2");
     checkTextBoxes(false);
+}
+
+// Under a dark desktop palette every text of both windows and the manual contrasts with its
+// background as under the default palette (at least 4.5:1 wherever it does there).
+TEST(Desktop, ADarkDesktopPaletteTakesNoContrastAway) {
+    const auto contrasts = [] {
+        std::vector<std::pair<std::string, double>> all;
+        const auto measure = [&](QWidget* top) {
+            for (QWidget* w : top->findChildren<QWidget*>()) {
+                if (w->objectName().isEmpty() || !w->isVisible() || w->window() != top) continue;
+                const bool box = qobject_cast<QLineEdit*>(w) || qobject_cast<QPlainTextEdit*>(w);
+                const bool button = qobject_cast<QPushButton*>(w);
+                const QPalette& p = w->palette();
+                const QColor fore = p.color(box ? QPalette::Text : button ? QPalette::ButtonText : QPalette::WindowText);
+                const QColor back = p.color(box ? QPalette::Base : button ? QPalette::Button : QPalette::Window);
+                all.emplace_back(w->objectName().toStdString(), ContrastRatio(fore, back));
+            }
+        };
+        Desk desk;
+        measure(desk.calculator());
+        desk.Click("cmdManu");
+        measure(desk.manual());
+        desk.manual()->close();
+        Desk::Settle();
+        desk.SwitchTo("cmd2Mini");
+        measure(desk.calculator());
+        return all;
+    };
+    const QPalette desktop = QApplication::palette();
+    const auto normal = contrasts();
+    QPalette dark = desktop;
+    for (const auto& [role, colour] : {std::pair{QPalette::Window, 0x202020}, {QPalette::WindowText, 0xf0f0f0},
+                                       {QPalette::Base, 0x181818}, {QPalette::Text, 0xf0f0f0},
+                                       {QPalette::Button, 0x303030}, {QPalette::ButtonText, 0xf0f0f0}})
+        dark.setColor(role, QColor::fromRgb(static_cast<QRgb>(colour)));
+    QApplication::setPalette(dark);  // as a dark desktop hands it to the program at start
+    KeepTheDesignsLightPalette();
+    const auto underDark = contrasts();
+    QApplication::setPalette(desktop);
+    ASSERT_EQ(underDark.size(), normal.size());
+    for (std::size_t i = 0; i < normal.size(); ++i)
+        EXPECT_GE(underDark[i].second, std::min(4.5, normal[i].second) - 1e-9) << underDark[i].first;
 }
 
 }  // namespace

@@ -1,9 +1,11 @@
 #include "ui/qt/appearance.h"
 
+#include <QApplication>
 #include <QFontDatabase>
 #include <QImage>
 #include <QPixmap>
 #include <QStringList>
+#include <QStyle>
 
 #include <algorithm>
 #include <cmath>
@@ -93,6 +95,8 @@ QFont DesignFont(const FontSpec& size) {
 QFont ControlFont(const WindowDesign& window, const DesignRow& row) {
     return DesignFont(row.font.points > 0 ? row.font : window.defaultFont);
 }
+
+void KeepTheDesignsLightPalette() { QApplication::setPalette(QApplication::style()->standardPalette()); }
 
 QColor ToQColor(const Colour& colour, const QPalette& palette) {
     switch (colour.system) {

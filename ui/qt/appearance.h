@@ -38,6 +38,11 @@ QFont DesignFont(const FontSpec& size);
 // The font a control is drawn in: its own, or its window's default when the row leaves it open.
 QFont ControlFont(const WindowDesign& window, const DesignRow& row);
 
+// The design's fixed colours (light-yellow fields, red and blue marks) are drawn for a light
+// window: beside them a dark desktop palette's light texts and dark faces would be unreadable.
+// The program keeps its style's own light palette, whatever the desktop's.
+void KeepTheDesignsLightPalette();
+
 // A design colour on this desktop; the system colours come from the palette.
 QColor ToQColor(const Colour& colour, const QPalette& palette);
 

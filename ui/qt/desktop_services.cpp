@@ -77,6 +77,7 @@ void PrepareApplication(QApplication& app) {
     // Between closing one calculator window and showing the other no window is open; the
     // program ends only when the layer says so, after the user confirmed closing.
     QApplication::setQuitOnLastWindowClosed(false);
+    KeepTheDesignsLightPalette();
     // Qt's own texts (standard buttons, the text boxes' menu) in Japanese, like the program's,
     // whatever the system's locale.
     auto* translator = new QTranslator(&app);

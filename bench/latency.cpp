@@ -10,29 +10,14 @@
 #include <cstdio>
 #include <vector>
 
+#include "bench/quiet_services.h"
 #include "ui/qt/session.h"
-
-namespace {
-
-class OkBoxes : public zel::MessageBoxes {
-public:
-    zel::MessageAnswer Show(const std::u16string&, const std::u16string&, zel::MessageButtons) override {
-        return zel::MessageAnswer::Ok;
-    }
-};
-
-class FixedClock : public zel::Clock {
-public:
-    zel::LocalDateTime Now() override { return {2001, 7, 15, 10, 20, 30}; }
-};
-
-}  // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    OkBoxes boxes;
-    FixedClock clock;
+    zel::bench::OkBoxes boxes;
+    zel::bench::FixedClock clock;
     zel::view::Session session(boxes, clock);
     session.Start();
     QCoreApplication::processEvents();

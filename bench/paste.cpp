@@ -17,23 +17,12 @@
 #include <functional>
 #include <vector>
 
+#include "bench/quiet_services.h"
 #include "ui/manual/usage_text.h"
 #include "ui/qt/appearance.h"
 #include "ui/qt/session.h"
 
 namespace {
-
-class OkBoxes : public zel::MessageBoxes {
-public:
-    zel::MessageAnswer Show(const std::u16string&, const std::u16string&, zel::MessageButtons) override {
-        return zel::MessageAnswer::Ok;
-    }
-};
-
-class FixedClock : public zel::Clock {
-public:
-    zel::LocalDateTime Now() override { return {2001, 7, 15, 10, 20, 30}; }
-};
 
 // Milliseconds from Ctrl+V on the box until its window has been painted, at the end of the text.
 double TimeOnePaste(QPlainTextEdit& box, const QString& line) {
@@ -83,8 +72,6 @@ double BarePaste(const QWidget& manual, const QPlainTextEdit& shown, const QStri
     return TimePaste(box, line);
 }
 
-double ProgramPaste(QPlainTextEdit& box, const QString& line) { return TimePaste(box, line); }
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -101,8 +88,8 @@ int main(int argc, char** argv) {
         line.reserve(size);
         for (long i = 0; i < size; ++i) line.append(QChar(u"0123456789 :/-."[i % 15]));
 
-        OkBoxes boxes;
-        FixedClock clock;
+        zel::bench::OkBoxes boxes;
+        zel::bench::FixedClock clock;
         zel::view::Session session(boxes, clock);
         session.Start();
         QCoreApplication::processEvents();
@@ -119,7 +106,7 @@ int main(int argc, char** argv) {
         QCoreApplication::processEvents();
 
         const double bare = BarePaste(*manual, *shown, line);
-        const double program = ProgramPaste(*shown, line);
+        const double program = TimePaste(*shown, line);
         if (shown->toPlainText().size() < size) {
             std::fprintf(stderr, "the paste did not arrive\n");
             return 1;

@@ -127,10 +127,4 @@ QString ToDisplayText(std::u16string_view text) {
     return shown;
 }
 
-std::u16string FromDisplayText(const QString& text) {
-    QString kept = text;
-    kept.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
-    return kept.toStdU16String();
-}
-
 }  // namespace zel::view

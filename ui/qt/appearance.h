@@ -50,8 +50,8 @@ QColor ToQColor(const Colour& colour, const QPalette& palette);
 QIcon ApplicationIcon();
 
 QString ToQString(std::u16string_view text);
-// The layer keeps line breaks as CR LF; Qt's text widgets use LF alone.
+// The layer keeps line breaks as CR LF; Qt's text widgets use LF alone (the way back, edit by
+// edit, is document_edit.h's).
 QString ToDisplayText(std::u16string_view text);
-std::u16string FromDisplayText(const QString& text);
 
 }  // namespace zel::view

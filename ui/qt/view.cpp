@@ -372,7 +372,8 @@ void View::AreaEdited(QPlainTextEdit* area, int at, int removed, int added) {
     const QTextDocument& document = *area->document();
     std::optional<LayerTextEdit> edit = LayerEditOf(document, ControlOf(*target).text, at, removed, added);
     // A change that does not fit the layer's text hands the layer the whole text instead.
-    if (!edit) edit = LayerTextEdit{0, ControlOf(*target).text.size(), LayerText(document, 0, document.characterCount() - 1)};
+    if (!edit)
+        edit = LayerTextEdit{0, ControlOf(*target).text.size(), LayerText(document, 0, document.characterCount() - 1)};
     target->form->NoteEdit(target->index, edit->at, edit->removed, edit->inserted);
     Forward([&] { program_.UserEdit(id, edit->at, edit->removed, edit->inserted); });
 }

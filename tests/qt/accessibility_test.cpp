@@ -71,5 +71,22 @@ TEST(Accessibility, AStatusMarkAnnouncesItsChange) {
     EXPECT_EQ(QAccessible::queryAccessibleInterface(mark)->text(QAccessible::Description), QStringLiteral("変換の状態"));
 }
 
+// A screen reader joins a field's attribute runs into the line it speaks, and may edit the field.
+TEST(Accessibility, AFieldIsOneRunOfTextAndTakesEditsAsTypedOnes) {
+    Desk desk;
+    QAccessibleInterface* year = QAccessible::queryAccessibleInterface(desk.Widget("Text8(3)"));
+    QAccessibleTextInterface* text = year->textInterface();
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->text(0, text->characterCount()), QStringLiteral("2001"));
+    for (int offset : {0, 3}) {
+        int start = -1, end = -1;
+        text->attributes(offset, &start, &end);
+        EXPECT_EQ(std::pair(start, end), std::pair(0, 4)) << "at " << offset;
+    }
+    ASSERT_NE(year->editableTextInterface(), nullptr);
+    year->editableTextInterface()->replaceText(2, 4, QStringLiteral("99"));
+    EXPECT_EQ(desk.program().calculator()->form()("Text8", 3).text, u"2099");
+}
+
 }  // namespace
 }  // namespace zel::view::test

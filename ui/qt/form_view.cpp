@@ -59,7 +59,13 @@ void LineWidget::paintEvent(QPaintEvent*) {
                      QPoint(Pixels(ends_.width), Pixels(ends_.height)) - box.topLeft());
 }
 
-FieldEdit::FieldEdit(QWidget* parent) : QLineEdit(parent) { setAttribute(Qt::WA_InputMethodEnabled, false); }
+FieldEdit::FieldEdit(QWidget* parent) : QLineEdit(parent) {
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+    // Qt 6.4.2: a line edit whose caret has never been placed reports it moved when Tab first
+    // brings the focus in, before it reports the focus; a screen reader takes that move for the
+    // focus and never speaks the field's name. The caret is placed once here, while nobody listens.
+    setCursorPosition(0);
+}
 
 QVariant FieldEdit::inputMethodQuery(Qt::InputMethodQuery query) const {
     if (query == Qt::ImEnabled) return false;

@@ -78,6 +78,7 @@ public:
     };
     Shown shown() const;
     QRect textArea() const;
+    QRect caretRect() const { return cursorRect(); }
 
 protected:
     bool event(QEvent* event) override;

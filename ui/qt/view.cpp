@@ -16,6 +16,7 @@
 #include "ui/manual/manual_window.h"
 #include "ui/qt/appearance.h"
 #include "ui/qt/document_edit.h"
+#include "ui/qt/field_accessible.h"
 #include "ui/qt/form_view.h"
 
 namespace zel::view {
@@ -95,10 +96,12 @@ public:
     }
 };
 
-// Lines are separators, options radio buttons; every other widget is Qt's own business.
+// Lines are separators, options radio buttons, fields read whole; every other widget is Qt's own
+// business.
 QAccessibleInterface* AccessibleFor(const QString&, QObject* object) {
     if (auto* line = dynamic_cast<LineWidget*>(object)) return new QAccessibleWidget(line, QAccessible::Separator);
     if (auto* option = qobject_cast<QRadioButton*>(object)) return new OptionAccessible(option);
+    if (auto* field = dynamic_cast<FieldEdit*>(object)) return NewFieldAccessible(field);
     return nullptr;
 }
 

@@ -38,19 +38,20 @@ protected:
 
 TEST_F(ProgramTest, ActivationRunsItsFocusHandlingAfterItselfInTheOrderOfTheMoves) {
     program.Start();
+    // Every move is recorded before any of its handling runs.
     const std::vector<std::string> expected = {
-        "cmdCalc_LostFocus",  "Text9_GotFocus(1)",  "Option4_Click",      "Text9_LostFocus(1)",
-        "Text9_GotFocus(2)",  "Option5_Click",      "Text9_LostFocus(2)", "Text9_GotFocus(3)",
-        "Option6_Click",      "Text9_LostFocus(3)", "Text9_GotFocus(4)",  "Option7_Click",
-        "Text9_LostFocus(4)", "Text9_GotFocus(5)",  "Text9_LostFocus(5)", "Text9_GotFocus(0)",
-        "Option3_Click",      "Text9_LostFocus(0)", "Text9_GotFocus(2)",  "Option5_Click",
-        "Text9_LostFocus(2)", "Text8_GotFocus(1)",
+        "Activate ZelvorinF1",
+        "  SetFocus Text9(1)",  "  SetFocus Text9(2)",  "  SetFocus Text9(3)",  "  SetFocus Text9(4)",
+        "  SetFocus Text9(5)",  "  SetFocus Text9(0)",  "  SetFocus Text9(2)",  "  SetFocus Text8(1)",
+        "  cmdCalc_LostFocus",  "  Text9_GotFocus(1)",  "  Option4_Click",      "  Text9_LostFocus(1)",
+        "  Text9_GotFocus(2)",  "  Option5_Click",      "  Text9_LostFocus(2)", "  Text9_GotFocus(3)",
+        "  Option6_Click",      "  Text9_LostFocus(3)", "  Text9_GotFocus(4)",  "  Option7_Click",
+        "  Text9_LostFocus(4)", "  Text9_GotFocus(5)",  "  Text9_LostFocus(5)", "  Text9_GotFocus(0)",
+        "  Option3_Click",      "  Text9_LostFocus(0)", "  Text9_GotFocus(2)",  "  Option5_Click",
+        "  Text9_LostFocus(2)", "  Text8_GotFocus(1)",
     };
-    EXPECT_EQ(EventsOnly(), expected);
-    // Every move was recorded before any of its handling ran.
-    const auto activate = std::find(trace.begin(), trace.end(), "Activate ZelvorinF1");
-    const auto firstHandler = std::find(trace.begin(), trace.end(), "  Text9_GotFocus(1)");
-    EXPECT_EQ(std::count(activate, firstHandler, std::string("  SetFocus Text9(2)")), 2);
+    const auto activate = std::find(trace.begin(), trace.end(), expected.front());
+    EXPECT_EQ(std::vector<std::string>(activate, trace.end()), expected);
 }
 
 TEST_F(ProgramTest, SelectingTheSelectedOptionRunsNothing) {

@@ -1,6 +1,6 @@
 #pragma once
-// The clock and the message boxes that tests and benchmarks run the program with: nothing waits
-// for a user, and every run sees the same moment.
+// The clock and the message boxes that tests, scenarios and benchmarks run the program with:
+// nothing waits for a user, and every run sees the same moment.
 
 #include <deque>
 #include <functional>

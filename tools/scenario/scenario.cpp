@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <deque>
 #include <fstream>
 #include <iostream>
 #include <optional>
@@ -12,6 +11,7 @@
 #include <vector>
 
 #include "core/text.h"
+#include "tests/support/fake_services.h"
 #include "ui/calculator_window.h"
 #include "ui/keys.h"
 #include "ui/manual/manual_window.h"
@@ -23,30 +23,14 @@ namespace {
 
 // ---- Scripted services
 
-class ScriptedClock : public Clock {
+// The fake message boxes, each written to the transcript with its answer. `shown` holds the
+// boxes no expectation has consumed yet.
+class ScriptedMessageBoxes : public FakeMessageBoxes {
 public:
-    LocalDateTime now{2001, 7, 15, 10, 20, 30};
-    LocalDateTime Now() override { return now; }
-};
-
-struct ShownMessage {
-    std::u16string text;
-    std::u16string title;
-};
-
-class ScriptedMessageBoxes : public MessageBoxes {
-public:
-    std::deque<ShownMessage> shown;         // not yet consumed by an expectation
-    std::deque<MessageAnswer> answers;      // for the next boxes that offer a choice
     std::ostream* transcript = nullptr;
 
     MessageAnswer Show(const std::u16string& text, const std::u16string& title, MessageButtons buttons) override {
-        shown.push_back({text, title});
-        MessageAnswer answer = MessageAnswer::Ok;
-        if (buttons == MessageButtons::OkCancel && !answers.empty()) {
-            answer = answers.front();
-            answers.pop_front();
-        }
+        const MessageAnswer answer = FakeMessageBoxes::Show(text, title, buttons);
         if (transcript)
             *transcript << "    [" << ToUtf8(title) << "] answered "
                         << (answer == MessageAnswer::Ok ? "OK" : "Cancel") << '\n';
@@ -269,7 +253,7 @@ private:
 
     void Key(const std::string& keyText);
 
-    ScriptedClock clock_;
+    FakeClock clock_;
     ScriptedMessageBoxes messages_;
     Program program_;
     std::ostream* transcript_;
@@ -421,8 +405,8 @@ std::span<const Command> Run::Commands() {
              const std::u16string text = FromUtf8(t[2].text);
              const std::u16string title = t.size() == 5 ? FromUtf8(t[4].text) : std::u16string(messages::kTitle);
              if (r.messages_.shown.empty()) throw Got("message " + Quote(text), "no message");
-             const ShownMessage shown = r.messages_.shown.front();
-             r.messages_.shown.pop_front();
+             const FakeMessageBoxes::Shown shown = r.messages_.shown.front();
+             r.messages_.shown.erase(r.messages_.shown.begin());
              if (shown.text != text) throw Got("message " + Quote(text), "message " + Quote(shown.text));
              if (shown.title != title) throw Got("title " + Quote(title), "title " + Quote(shown.title));
          }},

@@ -12,7 +12,8 @@
 #include <QScreen>
 #include <QScrollBar>
 
-#include <cmath>
+#include <cstdlib>
+#include <utility>
 
 #include "tests/qt/harness.h"
 #include "ui/qt/appearance.h"

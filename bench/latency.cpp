@@ -10,14 +10,14 @@
 #include <cstdio>
 #include <vector>
 
-#include "bench/quiet_services.h"
+#include "tests/support/fake_services.h"
 #include "ui/qt/session.h"
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    zel::bench::OkBoxes boxes;
-    zel::bench::FixedClock clock;
+    zel::FakeMessageBoxes boxes;
+    zel::FakeClock clock;
     zel::view::Session session(boxes, clock);
     session.Start();
     QCoreApplication::processEvents();

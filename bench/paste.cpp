@@ -17,7 +17,7 @@
 #include <functional>
 #include <vector>
 
-#include "bench/quiet_services.h"
+#include "tests/support/fake_services.h"
 #include "ui/manual/usage_text.h"
 #include "ui/qt/appearance.h"
 #include "ui/qt/session.h"
@@ -88,8 +88,8 @@ int main(int argc, char** argv) {
         line.reserve(size);
         for (long i = 0; i < size; ++i) line.append(QChar(u"0123456789 :/-."[i % 15]));
 
-        zel::bench::OkBoxes boxes;
-        zel::bench::FixedClock clock;
+        zel::FakeMessageBoxes boxes;
+        zel::FakeClock clock;
         zel::view::Session session(boxes, clock);
         session.Start();
         QCoreApplication::processEvents();

@@ -15,16 +15,6 @@
 
 namespace zel::view::test {
 
-MessageAnswer ScriptedMessageBoxes::Show(const std::u16string& text, const std::u16string& title,
-                                         MessageButtons buttons) {
-    shown.push_back({text, title, buttons});
-    if (whileShown) whileShown();
-    if (buttons == MessageButtons::Ok || answers.empty()) return MessageAnswer::Ok;
-    const MessageAnswer answer = answers.front();
-    answers.pop_front();
-    return answer;
-}
-
 Desk::Desk() : session_(std::make_unique<Session>(boxes, clock)) {
     session_->view().onEnded = [this] { ++endedCalls; };
     program().trace = [this](const std::string& line) { trace.push_back(line); };

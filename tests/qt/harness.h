@@ -1,6 +1,6 @@
 #pragma once
-// What the view tests share: scripted message boxes and clock, and a running program with its
-// widgets, driven by the events a user's mouse and keyboard send.
+// What the view tests share: a running program with its widgets, driven by the events a user's
+// mouse and keyboard send, with fake message boxes and clock.
 
 #include <QLineEdit>
 #include <QPointer>
@@ -8,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <functional>
 #include <ostream>
 #include <memory>
@@ -16,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/fake_services.h"
 #include "ui/qt/session.h"
 
 // Readable texts in failure messages.
@@ -23,35 +23,14 @@ inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << tex
 
 namespace zel::view::test {
 
-// Message boxes that never block: they remember what they showed and answer from a script.
-class ScriptedMessageBoxes : public MessageBoxes {
-public:
-    struct Shown {
-        std::u16string text;
-        std::u16string title;
-        MessageButtons buttons;
-    };
-    std::vector<Shown> shown;
-    std::deque<MessageAnswer> answers;  // for boxes that offer a choice; OK once it runs out
-    std::function<void()> whileShown;   // runs while a box is up, as the user would look at it
-
-    MessageAnswer Show(const std::u16string& text, const std::u16string& title, MessageButtons buttons) override;
-};
-
-class FixedClock : public Clock {
-public:
-    LocalDateTime now{2001, 7, 15, 10, 20, 30};
-    LocalDateTime Now() override { return now; }
-};
-
 // The program started, on screen.
 class Desk {
 public:
     Desk();
     ~Desk();
 
-    ScriptedMessageBoxes boxes;
-    FixedClock clock;
+    FakeMessageBoxes boxes;
+    FakeClock clock;
     Session& session() { return *session_; }
     Program& program() { return session_->program(); }
     int endedCalls = 0;

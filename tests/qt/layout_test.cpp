@@ -12,7 +12,8 @@
 #include <QScreen>
 #include <QScrollBar>
 
-#include <cmath>
+#include <cstdlib>
+#include <utility>
 
 #include "tests/qt/harness.h"
 #include "ui/qt/appearance.h"
@@ -22,24 +23,23 @@
 namespace zel::view::test {
 namespace {
 
-int Px(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
-
 QString Q(std::u16string_view text) { return QString::fromStdU16String(std::u16string(text)); }
 
 std::string IdOf(const DesignRow& row) { return ControlId{std::string(row.name), row.index}.ToString(); }
 
-// The colour a row asks for on this desktop: system colours from the application's palette
-// (window background = Base, window text = Text, button face = Button).
+// The colour a row asks for on this desktop (ToQColor, checked below): its own, or its kind's
+// usual one when the row leaves it open.
 QColor Expected(const Colour& colour, Colour kindDefault) {
-    const Colour c = colour == kKindDefault ? kindDefault : colour;
-    const QPalette desk = QApplication::palette();
-    switch (c.system) {
-        case Colour::System::Window: return desk.color(QPalette::Base);
-        case Colour::System::WindowText: return desk.color(QPalette::Text);
-        case Colour::System::ButtonFace: return desk.color(QPalette::Button);
-        case Colour::System::None: break;
-    }
-    return QColor((c.rgb >> 16) & 0xFF, (c.rgb >> 8) & 0xFF, c.rgb & 0xFF);
+    return ToQColor(colour == kKindDefault ? kindDefault : colour, QApplication::palette());
+}
+
+// The pixel size of each point size the designs use, at 96 pixels per inch.
+int PixelSizeOf(double points) {
+    static const std::pair<double, int> kSizes[] = {{8.25, 11}, {9, 12}, {9.75, 13}, {11.25, 15}, {12, 16}};
+    for (const auto& [size, pixels] : kSizes)
+        if (size == points) return pixels;
+    ADD_FAILURE() << "no pixel size written down for " << points << " points";
+    return 0;
 }
 
 bool IsOfKind(QWidget* widget, Kind kind) {
@@ -69,16 +69,13 @@ void CheckControl(Desk& desk, const WindowDesign& design, const DesignRow& row) 
     const QString container = row.container.empty() ? top->objectName()
                                                     : QString::fromUtf8(row.container.data(), row.container.size());
     EXPECT_EQ(widget->parentWidget()->objectName(), container);
+    // (the conversion to pixels, PixelRect and LineBox, is checked with literal pixels below)
     if (row.kind == Kind::Line) {
-        const TwipRect& r = row.rect;  // x1, y1, x2, y2
-        EXPECT_EQ(widget->geometry(), QRect(Px(std::min(r.left, r.width)), Px(std::min(r.top, r.height)),
-                                            std::abs(Px(r.width) - Px(r.left)) + 1,
-                                            std::abs(Px(r.height) - Px(r.top)) + 1));
+        EXPECT_EQ(widget->geometry(), LineBox(row.rect));
         EXPECT_EQ(widget->palette().color(QPalette::WindowText), Expected(control.fore, kWindowText));
         return;
     }
-    const TwipRect& r = control.rect;
-    const QRect designed(Px(r.left), Px(r.top), Px(r.width), Px(r.height));
+    const QRect designed = PixelRect(control.rect);
     if (row.kind == Kind::Label && (row.flags & kAutoSize)) {
         auto* label = static_cast<QLabel*>(widget);
         const QFontMetrics metrics(label->font());
@@ -101,7 +98,7 @@ void CheckControl(Desk& desk, const WindowDesign& design, const DesignRow& row) 
     // Font: the design family at the row's size (or the window's), in pixels at 96 per inch.
     const FontSpec font = row.font.points > 0 ? row.font : design.defaultFont;
     EXPECT_EQ(widget->font().family(), DesignFamily());
-    EXPECT_EQ(widget->font().pixelSize(), std::lround(font.points * 96 / 72));
+    EXPECT_EQ(widget->font().pixelSize(), PixelSizeOf(font.points));
     EXPECT_EQ(widget->font().bold(), font.bold);
 
     // Text: the layer's; captions the handlers never change are the design's.
@@ -215,6 +212,39 @@ TEST(Layout, ManualWindowFollowsItsDesignTable) {
     EXPECT_EQ(box->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     EXPECT_EQ(box->verticalScrollBar()->value(), 0);
     EXPECT_EQ(desk.QtFocus(), "txtManu");
+}
+
+// Some widgets the whole way from design row to screen, in literal pixels and colours: a negative
+// top, lengths rounded down and up, a line's box, the design's fixed colours.
+TEST(Layout, TwipsAndColoursBecomeThesePixels) {
+    Desk desk;
+    const std::pair<const char*, QRect> fullPlaces[] = {
+        {"cmdManu", QRect(397, -1, 50, 19)}, {"cmdCalc", QRect(5, 42, 93, 25)}, {"Option6", QRect(7, 90, 13, 16)}};
+    for (const auto& [id, geometry] : fullPlaces) EXPECT_EQ(desk.Widget(id)->geometry(), geometry) << id;
+    EXPECT_EQ(desk.Widget("Label1(14)")->pos(), QPoint(156, 43));  // an auto-size label: its place only
+    struct Drawn {
+        const char* id;
+        QPalette::ColorRole role;
+        QColor colour;
+    };
+    const Drawn colours[] = {{"Label6(1)", QPalette::WindowText, QColor(255, 0, 0)},
+                             {"Label1(18)", QPalette::WindowText, QColor(128, 128, 128)},
+                             {"Text8(3)", QPalette::Base, QColor(224, 224, 224)},
+                             {"Text8(1)", QPalette::Base, QColor(255, 255, 128)},
+                             {"Text9(1)", QPalette::Base, QColor(255, 255, 192)}};
+    for (const Drawn& c : colours) EXPECT_EQ(desk.Widget(c.id)->palette().color(c.role), c.colour) << c.id;
+    desk.SwitchTo("cmd2Mini");
+    const std::pair<const char*, QRect> miniPlaces[] = {
+        {"Text8(3)", QRect(102, 26, 33, 18)}, {"Text8(1)", QRect(131, 26, 113, 19)}, {"Line1", QRect(4, 67, 266, 1)}};
+    for (const auto& [id, geometry] : miniPlaces) EXPECT_EQ(desk.Widget(id)->geometry(), geometry) << id;
+    // The system colours are the desktop palette's roles.
+    QPalette desktop;
+    desktop.setColor(QPalette::Base, QColor(1, 2, 3));
+    desktop.setColor(QPalette::Text, QColor(4, 5, 6));
+    desktop.setColor(QPalette::Button, QColor(7, 8, 9));
+    EXPECT_EQ(ToQColor(kWindowBack, desktop), QColor(1, 2, 3));
+    EXPECT_EQ(ToQColor(kWindowText, desktop), QColor(4, 5, 6));
+    EXPECT_EQ(ToQColor(kButtonFace, desktop), QColor(7, 8, 9));
 }
 
 // Every character of every caption, field and of the usage text is drawn by the font the

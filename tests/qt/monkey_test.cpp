@@ -14,7 +14,6 @@
 #include <QTest>
 
 #include <algorithm>
-#include <cstdlib>
 #include <deque>
 #include <iostream>
 #include <memory>
@@ -24,6 +23,7 @@
 #include <vector>
 
 #include "tests/qt/harness.h"
+#include "tests/support/env_number.h"
 #include "ui/qt/appearance.h"
 
 namespace zel::view::test {
@@ -124,11 +124,6 @@ std::string Mismatch(Desk& desk) {
     const bool allowed = qtFocus == owner || (!shown && (!qtFocus || qtFocus == top));
     if (!allowed) return "the focus: Qt's on " + desk.QtFocus().toStdString() + ", the layer's " + LayerFocusOf(form);
     return "";
-}
-
-long EnvNumber(const char* name, long fallback) {
-    const char* value = std::getenv(name);
-    return value ? std::strtol(value, nullptr, 10) : fallback;
 }
 
 unsigned Below(std::mt19937& rng, int bound) {

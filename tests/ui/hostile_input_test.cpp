@@ -8,24 +8,11 @@
 #include <vector>
 
 #include "core/text.h"
+#include "tests/support/fake_services.h"
 #include "ui/program.h"
 
 namespace zel {
 namespace {
-
-class OkBoxes : public MessageBoxes {
-public:
-    int shown = 0;
-    MessageAnswer Show(const std::u16string&, const std::u16string&, MessageButtons) override {
-        ++shown;
-        return MessageAnswer::Ok;
-    }
-};
-
-class FixedClock : public Clock {
-public:
-    LocalDateTime Now() override { return {2001, 7, 15, 10, 20, 30}; }
-};
 
 struct Shot {
     std::u16string text;
@@ -60,8 +47,8 @@ TEST(HostileInput, EveryFieldTakesEveryTextWithoutHarm) {
     for (const ControlId& field : fields) {
         for (const std::u16string& text : texts) {
             SCOPED_TRACE(field.ToString() + " " + ToUtf8(text.substr(0, 40)));
-            OkBoxes boxes;
-            FixedClock clock;
+            FakeMessageBoxes boxes;
+            FakeClock clock;
             Program program(boxes, clock);
             program.Start();
             Form& form = program.calculator()->form();
@@ -69,7 +56,7 @@ TEST(HostileInput, EveryFieldTakesEveryTextWithoutHarm) {
             Control& typedInto = *form.focus;
             const std::vector<Shot> before = Snapshot(form);
             program.UserType(typedInto.id(), text);
-            const int messagesBefore = boxes.shown;
+            const std::size_t messagesBefore = boxes.shown.size();
             program.UserFocus({"cmdCalc"});  // a button has no focus handling of its own
             const std::vector<Shot> after = Snapshot(form);
             for (std::size_t i = 0; i < after.size(); ++i) {
@@ -80,7 +67,7 @@ TEST(HostileInput, EveryFieldTakesEveryTextWithoutHarm) {
                     EXPECT_EQ(after[i], before[i]) << c.id().ToString() << " changed";
                 }
             }
-            if (boxes.shown > messagesBefore && typedInto.name() != "Text8") {
+            if (boxes.shown.size() > messagesBefore && typedInto.name() != "Text8") {
                 EXPECT_EQ(typedInto.text, text);  // a rejected entry keeps what was typed
             }
             for (const char* command : {"cmdConvert", "cmdCalc", "cmdKeika", "cmdCalcT", "cmdClear", "cmdClearK"}) {

@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <memory>
 #include <optional>
 #include <random>
@@ -17,6 +16,8 @@
 #include <vector>
 
 #include "core/text.h"
+#include "tests/support/env_number.h"
+#include "tests/support/fake_services.h"
 #include "ui/keys.h"
 #include "ui/manual/manual_window.h"
 #include "ui/messages.h"
@@ -79,31 +80,19 @@ std::u16string Edited(std::u16string text, const Event& e) {
     return text.replace(at, end - at, e.text);
 }
 
-// Answers every message box as the current event says and notes the first improper one: every
-// box has a text, the program's title and OK only, except the closing question, which has a
-// title of its own and offers OK and Cancel.
-class Boxes : public MessageBoxes {
-public:
-    bool answerOk = true;
-    std::optional<std::string> fault;
-    bool closingConfirmed = false;  // the last box was the closing question, answered OK
-    MessageAnswer Show(const std::u16string& text, const std::u16string& title, MessageButtons buttons) override {
+// The first improper box of those shown: every box has a text, the program's title and OK only,
+// except the closing question, which has a title of its own and offers OK and Cancel.
+std::optional<std::string> ImproperBox(const std::vector<FakeMessageBoxes::Shown>& shown) {
+    for (const auto& [text, title, buttons] : shown) {
         const bool closing = text == messages::kCloseQuestion;
         const bool proper = !text.empty() && title == (closing ? messages::kCloseTitle : messages::kTitle) &&
                             buttons == (closing ? MessageButtons::OkCancel : MessageButtons::Ok);
-        if (!proper && !fault)
-            fault = "message box \"" + ToUtf8(text) + "\" titled \"" + ToUtf8(title) + "\" offering " +
-                    (buttons == MessageButtons::Ok ? "OK" : "OK and Cancel");
-        const bool ok = answerOk || buttons == MessageButtons::Ok;
-        closingConfirmed = closing && ok;
-        return ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+        if (!proper)
+            return "message box \"" + ToUtf8(text) + "\" titled \"" + ToUtf8(title) + "\" offering " +
+                   (buttons == MessageButtons::Ok ? "OK" : "OK and Cancel");
     }
-};
-
-class FixedClock : public Clock {
-public:
-    LocalDateTime Now() override { return {2001, 12, 31, 23, 59, 59}; }
-};
+    return std::nullopt;
+}
 
 std::u16string UnitNameOf(Form& form) {
     static const char* kOptions[] = {"Option3", "Option4", "Option5", "Option6", "Option7"};
@@ -116,7 +105,10 @@ std::u16string UnitNameOf(Form& form) {
 // Runs events on a fresh program; returns the first broken invariant with its event number.
 class Session {
 public:
-    Session() { Restart(); }
+    Session() {
+        clock_.now = {2001, 12, 31, 23, 59, 59};
+        Restart();
+    }
 
     std::optional<std::string> Run(const std::vector<Event>& events) {
         for (std::size_t i = 0; i < events.size(); ++i)
@@ -125,10 +117,12 @@ public:
     }
     // Applies one event and checks the invariants; a program that ended starts again.
     std::optional<std::string> Step(const Event& e) {
-        boxes_.fault.reset();
+        boxes_.shown.clear();
+        boxes_.otherwise = e.answerOk ? MessageAnswer::Ok : MessageAnswer::Cancel;
         Apply(e);
         NotePress(e);
-        auto broken = boxes_.fault ? boxes_.fault : Check();
+        auto broken = ImproperBox(boxes_.shown);
+        if (!broken) broken = Check(e);
         if (program_->ended()) Restart();
         return broken;
     }
@@ -137,7 +131,6 @@ public:
 
 private:
     void Apply(const Event& e) {
-        boxes_.answerOk = e.answerOk;
         Program& p = *program_;
         switch (e.act) {
             case Act::Focus: p.UserFocus(e.target); break;
@@ -169,10 +162,12 @@ private:
         program_->Start();
     }
 
-    std::optional<std::string> Check() {
+    std::optional<std::string> Check(const Event& e) {
         Program& p = *program_;
         if (p.ended()) {
-            if (!boxes_.closingConfirmed) return "ended without an OK to the closing question";
+            const bool confirmed =
+                !boxes_.shown.empty() && boxes_.shown.back().text == messages::kCloseQuestion && e.answerOk;
+            if (!confirmed) return "ended without an OK to the closing question";
             return std::nullopt;
         }
         Window* calc = p.calculator();
@@ -234,8 +229,8 @@ private:
         return std::nullopt;
     }
 
-    Boxes boxes_;
-    FixedClock clock_;
+    FakeMessageBoxes boxes_;
+    FakeClock clock_;
     std::unique_ptr<Program> program_;
     int starts_ = 0;
     ControlId pressed_;  // see NotePress
@@ -302,11 +297,6 @@ std::vector<Event> Shrink(std::vector<Event> events) {
         }
     }
     return events;
-}
-
-long EnvNumber(const char* name, long fallback) {
-    const char* value = std::getenv(name);
-    return value ? std::strtol(value, nullptr, 10) : fallback;
 }
 
 TEST(RandomUser, InvariantsHoldAfterEveryEvent) {

@@ -1,6 +1,9 @@
 // The scenario runner must report failures with their line, so that acceptance files can be trusted.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+
 #include "tools/scenario/scenario.h"
 
 namespace {
@@ -46,6 +49,12 @@ TEST(ScenarioRunner, ParsesEscapesInTexts) {
 
 TEST(ScenarioRunner, RejectsUnknownCommands) {
     EXPECT_EQ(RunText("u", "start\nfrobnicate\n", nullptr).report, "FAIL u:2: unknown command frobnicate");
+}
+
+TEST(ScenarioRunner, TheScenariosReadmeListsTheCommandsAsTheUsageTextDoes) {
+    std::ifstream readme(ZEL_SOURCE_DIR "/tests/scenarios/README.md");
+    const std::string text{std::istreambuf_iterator<char>(readme), std::istreambuf_iterator<char>()};
+    EXPECT_NE(text.find("```\n" + zel::scenario::CommandsUsage() + "```\n"), std::string::npos);
 }
 
 }  // namespace

@@ -44,7 +44,9 @@ int main(int argc, char** argv) {
             files.emplace_back(argv[i]);
     }
     if (files.empty()) {
-        std::cerr << "usage: zelvorin-scenario [-v] FILE...\n       zelvorin-scenario --controls\n";
+        std::cerr << "usage: zelvorin-scenario [-v] FILE...\n       zelvorin-scenario --controls\n\n"
+                  << "A scenario file holds one command a line:\n"
+                  << zel::scenario::CommandsUsage();
         return 2;
     }
     int passed = 0;

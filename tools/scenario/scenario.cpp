@@ -2,14 +2,16 @@
 
 #include <charconv>
 #include <cmath>
-#include <deque>
 #include <fstream>
 #include <iostream>
 #include <optional>
+#include <span>
 #include <sstream>
+#include <string_view>
 #include <vector>
 
 #include "core/text.h"
+#include "tests/support/fake_services.h"
 #include "ui/calculator_window.h"
 #include "ui/keys.h"
 #include "ui/manual/manual_window.h"
@@ -21,30 +23,14 @@ namespace {
 
 // ---- Scripted services
 
-class ScriptedClock : public Clock {
+// The fake message boxes, each written to the transcript with its answer. `shown` holds the
+// boxes no expectation has consumed yet.
+class ScriptedMessageBoxes : public FakeMessageBoxes {
 public:
-    LocalDateTime now{2001, 7, 15, 10, 20, 30};
-    LocalDateTime Now() override { return now; }
-};
-
-struct ShownMessage {
-    std::u16string text;
-    std::u16string title;
-};
-
-class ScriptedMessageBoxes : public MessageBoxes {
-public:
-    std::deque<ShownMessage> shown;         // not yet consumed by an expectation
-    std::deque<MessageAnswer> answers;      // for the next boxes that offer a choice
     std::ostream* transcript = nullptr;
 
     MessageAnswer Show(const std::u16string& text, const std::u16string& title, MessageButtons buttons) override {
-        shown.push_back({text, title});
-        MessageAnswer answer = MessageAnswer::Ok;
-        if (buttons == MessageButtons::OkCancel && !answers.empty()) {
-            answer = answers.front();
-            answers.pop_front();
-        }
+        const MessageAnswer answer = FakeMessageBoxes::Show(text, title, buttons);
         if (transcript)
             *transcript << "    [" << ToUtf8(title) << "] answered "
                         << (answer == MessageAnswer::Ok ? "OK" : "Cancel") << '\n';
@@ -191,6 +177,25 @@ struct Failure {
     std::string what;
 };
 
+Failure Got(const std::string& expected, const std::string& actual) {
+    return Failure{"expected " + expected + ", got " + actual};
+}
+
+using Tokens = std::vector<Token>;
+class Run;
+
+// A command of the scenario language: the words that name it, how it is written and what it
+// means (the usage text is made of these two), how many words its line has (0: it counts them
+// itself), and what it does.
+struct Command {
+    std::string_view verb;
+    std::string_view what;     // an expectation's second word; empty for other commands and for `expect CONTROL`
+    std::string_view form;
+    std::string_view meaning;  // a line break goes on below the first line
+    std::size_t words;
+    void (*run)(Run& run, const Tokens& t);
+};
+
 class Run {
 public:
     explicit Run(std::ostream* transcript) : program_(messages_, clock_), transcript_(transcript) {
@@ -198,7 +203,10 @@ public:
         if (transcript_) program_.trace = [this](const std::string& line) { *transcript_ << "    " << line << '\n'; };
     }
 
-    void Execute(const std::vector<Token>& t);
+    // The commands in the order the usage text lists them. An expectation named by its second
+    // word comes before `expect CONTROL`, which takes any other second word.
+    static std::span<const Command> Commands();
+    void Execute(const Tokens& t);
     void Finish() {
         if (!messages_.shown.empty())
             throw Failure{"expected no further message, got " + Quote(messages_.shown.front().text)};
@@ -244,9 +252,8 @@ private:
     }
 
     void Key(const std::string& keyText);
-    void Expect(const std::vector<Token>& t);
 
-    ScriptedClock clock_;
+    FakeClock clock_;
     ScriptedMessageBoxes messages_;
     Program program_;
     std::ostream* transcript_;
@@ -302,154 +309,184 @@ void Run::Key(const std::string& keyText) {
     program_.UserKey(code, shift);
 }
 
-void Run::Execute(const std::vector<Token>& t) {
-    const std::string& verb = t[0].text;
-    if (verb == "clock") {
-        Need(t, 3);
-        clock_.now = ParseClock(t[1].text, t[2].text);
-    } else if (verb == "start") {
-        Need(t, 1);
-        program_.Start();
-    } else if (verb == "focus") {
-        Need(t, 2);
-        const ControlId id = ActionControl(t[1].text);
-        if (!program_.activeWindow()->form().CanFocusByClick(*program_.activeWindow()->form().Find(id)))
-            throw Failure{t[1].text + " cannot take the focus"};
-        program_.UserFocus(id);
-    } else if (verb == "click") {
-        Need(t, 2);
-        program_.UserClick(ActionControl(t[1].text));
-    } else if (verb == "dblclick") {
-        Need(t, 2);
-        program_.UserDblClick(ActionControl(t[1].text));
-    } else if (verb == "type") {
-        Need(t, 2);
-        if (!t[1].quoted) throw ParseError{"type wants a quoted text"};
-        if (program_.ended()) throw Failure{"the program has ended"};
-        Control* focused = program_.activeWindow()->form().focus;
-        if (!focused || focused->kind() != Kind::TextBox) throw Failure{"the focus is not in a text box"};
-        program_.UserType(focused->id(), FromUtf8(t[1].text));
-    } else if (verb == "key") {
-        Need(t, 2);
-        Key(t[1].text);
-    } else if (verb == "answer") {
-        Need(t, 2);
-        if (t[1].text == "OK") messages_.answers.push_back(MessageAnswer::Ok);
-        else if (t[1].text == "Cancel") messages_.answers.push_back(MessageAnswer::Cancel);
-        else throw ParseError{"answer OK or Cancel"};
-    } else if (verb == "close") {
-        Need(t, 1);
-        RequireCalculatorInput();
-        program_.UserClose();
-    } else if (verb == "closemanual") {
-        Need(t, 1);
-        if (!program_.manual()) throw Failure{"the manual window is not open"};
-        program_.UserCloseManual();
-    } else if (verb == "resizemanual") {
-        Need(t, 3);
-        if (!program_.manual()) throw Failure{"the manual window is not open"};
-        program_.UserResizeManual(Real(t[1].text), Real(t[2].text));
-    } else if (verb == "print") {
-        Need(t, 2);
-        Control& c = StateControl(t[1].text);
-        const Form& form = c.name() == "txtManu" ? program_.manual()->form() : CalculatorForm();
-        std::cout << Describe(form, c) << '\n';
-    } else if (verb == "expect") {
-        Expect(t);
-    } else {
-        throw ParseError{"unknown command " + verb};
-    }
+
+std::span<const Command> Run::Commands() {
+    constexpr auto shown = [](Run& r, const Tokens& t) {
+        const Control& c = r.StateControl(t[2].text);
+        if (c.visible != (t[1].text == "visible"))
+            throw Got(t[2].text + " " + t[1].text, t[2].text + (c.visible ? " visible" : " hidden"));
+    };
+    static const Command commands[] = {
+        {"clock", "", "clock 2001-07-15 10:20:30",
+         "the local date and time the clock gives from now on (default: this one)", 3,
+         [](Run& r, const Tokens& t) { r.clock_.now = ParseClock(t[1].text, t[2].text); }},
+        {"start", "", "start", "the program starts: full window created, loaded, shown, activated", 1,
+         [](Run& r, const Tokens&) { r.program_.Start(); }},
+        {"focus", "", "focus CONTROL", "the user moves the focus there (as by Tab or a click that only focuses)", 2,
+         [](Run& r, const Tokens& t) {
+             const ControlId id = r.ActionControl(t[1].text);
+             Form& form = r.program_.activeWindow()->form();
+             if (!form.CanFocusByClick(*form.Find(id))) throw Failure{t[1].text + " cannot take the focus"};
+             r.program_.UserFocus(id);
+         }},
+        {"click", "", "click CONTROL",
+         "mouse click: focusable visible controls take the focus first, then the click\n"
+         "(no click when that focus move showed a message box)",
+         2, [](Run& r, const Tokens& t) { r.program_.UserClick(r.ActionControl(t[1].text)); }},
+        {"dblclick", "", "dblclick CONTROL", "double click (focus first, then the double click)", 2,
+         [](Run& r, const Tokens& t) { r.program_.UserDblClick(r.ActionControl(t[1].text)); }},
+        {"type", "", "type \"TEXT\"", "the user replaces the whole text of the focused text box", 2,
+         [](Run& r, const Tokens& t) {
+             if (!t[1].quoted) throw ParseError{"type wants a quoted text"};
+             if (r.program_.ended()) throw Failure{"the program has ended"};
+             Control* focused = r.program_.activeWindow()->form().focus;
+             if (!focused || focused->kind() != Kind::TextBox) throw Failure{"the focus is not in a text box"};
+             r.program_.UserType(focused->id(), FromUtf8(t[1].text));
+         }},
+        {"key", "", "key KEY",
+         "key down on the focused control: Enter, Tab, Escape, Space, Left, Up, Right,\n"
+         "Down, a letter or a code; with modifiers Shift+, Ctrl+, Alt+ (Ctrl+Enter)",
+         2, [](Run& r, const Tokens& t) { r.Key(t[1].text); }},
+        {"answer", "", "answer OK|Cancel", "the answer to the next message box that offers a choice (default OK)", 2,
+         [](Run& r, const Tokens& t) {
+             if (t[1].text == "OK") r.messages_.answers.push_back(MessageAnswer::Ok);
+             else if (t[1].text == "Cancel") r.messages_.answers.push_back(MessageAnswer::Cancel);
+             else throw ParseError{"answer OK or Cancel"};
+         }},
+        {"close", "", "close", "the close box of the open calculator window", 1,
+         [](Run& r, const Tokens&) {
+             r.RequireCalculatorInput();
+             r.program_.UserClose();
+         }},
+        {"closemanual", "", "closemanual", "the close box of the manual window", 1,
+         [](Run& r, const Tokens&) {
+             if (!r.program_.manual()) throw Failure{"the manual window is not open"};
+             r.program_.UserCloseManual();
+         }},
+        {"resizemanual", "", "resizemanual W H", "the user resizes the manual window to outer size W × H twips", 3,
+         [](Run& r, const Tokens& t) {
+             if (!r.program_.manual()) throw Failure{"the manual window is not open"};
+             r.program_.UserResizeManual(Real(t[1].text), Real(t[2].text));
+         }},
+        {"print", "", "print CONTROL", "prints the control's state on one line, checks nothing", 2,
+         [](Run& r, const Tokens& t) {
+             Control& c = r.StateControl(t[1].text);
+             const Form& form = c.name() == "txtManu" ? r.program_.manual()->form() : r.CalculatorForm();
+             std::cout << Describe(form, c) << '\n';
+         }},
+        {"expect", "visible", "expect visible CONTROL", "the control is visible", 3, shown},
+        {"expect", "hidden", "expect hidden CONTROL", "the control is hidden", 3, shown},
+        {"expect", "selected", "expect selected OPTION", "the option is selected", 3,
+         [](Run& r, const Tokens& t) {
+             if (!r.StateControl(t[2].text).selected) throw Got(t[2].text + " selected", t[2].text + " not selected");
+         }},
+        {"expect", "focus", "expect focus CONTROL",
+         "the focus owner of the window that takes input (the manual's while open)", 3,
+         [](Run& r, const Tokens& t) {
+             Window* window = r.program_.activeWindow();
+             const Control* focus = window ? window->form().focus : nullptr;
+             const std::string actual = focus ? focus->id().ToString() : "no focus";
+             if (actual != t[2].text) throw Got("focus " + t[2].text, "focus " + actual);
+         }},
+        {"expect", "back", "expect back CONTROL = COLOUR",
+         "the background colour: lightyellow, window, yellow or lightgrey", 5,
+         [](Run& r, const Tokens& t) {
+             if (t[3].text != "=") throw ParseError{"expect back CONTROL = COLOUR"};
+             const auto colour = NamedColour(t[4].text);
+             if (!colour) throw ParseError{"unknown colour " + t[4].text};
+             const Control& c = r.StateControl(t[2].text);
+             if (!(c.back == *colour)) throw Got("back " + t[4].text, "back " + ColourName(c.back));
+         }},
+        {"expect", "message", "expect message \"TEXT\"",
+         "the oldest unconsumed message box had this text (title \"Zelvorin\" unless\n`title \"…\"` follows)", 0,
+         [](Run& r, const Tokens& t) {
+             if (t.size() != 3 && !(t.size() == 5 && t[3].text == "title"))
+                 throw ParseError{"expect message \"TEXT\" [title \"TITLE\"]"};
+             const std::u16string text = FromUtf8(t[2].text);
+             const std::u16string title = t.size() == 5 ? FromUtf8(t[4].text) : std::u16string(messages::kTitle);
+             if (r.messages_.shown.empty()) throw Got("message " + Quote(text), "no message");
+             const FakeMessageBoxes::Shown shown = r.messages_.shown.front();
+             r.messages_.shown.erase(r.messages_.shown.begin());
+             if (shown.text != text) throw Got("message " + Quote(text), "message " + Quote(shown.text));
+             if (shown.title != title) throw Got("title " + Quote(title), "title " + Quote(shown.title));
+         }},
+        {"expect", "marks", "expect marks \"MMMM\"",
+         "the four status marks Label6(0)…Label6(3), each M 済 in blue or 未 in red", 0,
+         [](Run& r, const Tokens& t) {
+             const std::u16string marks = t.size() == 3 ? FromUtf8(t[2].text) : std::u16string();
+             if (marks.size() != 4) throw ParseError{"expect marks \"MMMM\" (four of 未 and 済)"};
+             std::u16string actual;
+             bool match = true;
+             for (int i = 0; i < 4; ++i) {
+                 const Control& mark = r.StateControl("Label6(" + std::to_string(i) + ")");
+                 const bool done = marks[static_cast<std::size_t>(i)] == u'済';
+                 const bool coloured = mark.fore == (mark.text == u"済" ? kBlue : kRed);
+                 actual += coloured ? mark.text : mark.text + u"(" + FromUtf8(ColourName(mark.fore)) + u")";
+                 match = match && mark.text == std::u16string(1, done ? u'済' : u'未') && coloured;
+             }
+             if (!match) throw Got("marks " + Quote(marks), "marks " + Quote(actual));
+         }},
+        {"expect", "no", "expect no message", "no unconsumed message box", 0,
+         [](Run& r, const Tokens& t) {
+             if (t.size() != 3 || t[2].text != "message") throw ParseError{"expect no message"};
+             if (!r.messages_.shown.empty())
+                 throw Got("no message", "message " + Quote(r.messages_.shown.front().text));
+         }},
+        {"expect", "window", "expect window full|mini|none",
+         "which calculator window is open (none: the program has ended)", 3,
+         [](Run& r, const Tokens& t) {
+             std::string actual = "none";
+             if (Window* w = r.program_.calculator())
+                 actual = w->form().design().name == FullWindowDesign().name ? "full" : "mini";
+             if (actual != t[2].text) throw Got("window " + t[2].text, "window " + actual);
+         }},
+        {"expect", "manual", "expect manual open|closed", "whether the manual window is open", 3,
+         [](Run& r, const Tokens& t) {
+             const std::string actual = r.program_.manual() ? "open" : "closed";
+             if (actual != t[2].text) throw Got("manual " + t[2].text, "manual " + actual);
+         }},
+        {"expect", "manualsize", "expect manualsize W H BW BH",
+         "outer size of the manual window and size of its text box, in twips", 6,
+         [](Run& r, const Tokens& t) {
+             ManualWindow* manual = r.program_.manual();
+             if (!manual) throw Got("manual open", "manual closed");
+             const Control& box = manual->form()("txtManu");
+             const std::string expected = t[2].text + " " + t[3].text + " " + t[4].text + " " + t[5].text;
+             const std::string actual = FormatNumber(manual->outerWidth()) + " " +
+                                        FormatNumber(manual->outerHeight()) + " " + std::to_string(box.rect.width) +
+                                        " " + std::to_string(box.rect.height);
+             if (Real(t[2].text) != manual->outerWidth() || Real(t[3].text) != manual->outerHeight() ||
+                 Integer(t[4].text) != box.rect.width || Integer(t[5].text) != box.rect.height)
+                 throw Got("manualsize " + expected, "manualsize " + actual);
+         }},
+        {"expect", "", "expect CONTROL = \"TEXT\" [red|blue]",
+         "text of a text box, caption of a label, button or frame; with red or blue,\nalso its fore colour", 0,
+         [](Run& r, const Tokens& t) {
+             if (t.size() < 2) throw ParseError{"expect what?"};
+             if (t.size() < 4 || t[2].text != "=" || !t[3].quoted || t.size() > 5)
+                 throw ParseError{"expect CONTROL = \"TEXT\" [red|blue]"};
+             const std::string& what = t[1].text;
+             const Control& c = r.StateControl(what);
+             const std::u16string text = FromUtf8(t[3].text);
+             if (c.text != text) throw Got(what + " = " + Quote(text), what + " = " + Quote(c.text));
+             if (t.size() == 5) {
+                 const auto colour = NamedColour(t[4].text);
+                 if (!colour || (t[4].text != "red" && t[4].text != "blue")) throw ParseError{"colour red or blue"};
+                 if (!(c.fore == *colour)) throw Got(what + " " + t[4].text, what + " " + ColourName(c.fore));
+             }
+         }},
+    };
+    return commands;
 }
 
-void Run::Expect(const std::vector<Token>& t) {
-    if (t.size() < 2) throw ParseError{"expect what?"};
-    const std::string& what = t[1].text;
-    auto got = [](const std::string& expected, const std::string& actual) {
-        return Failure{"expected " + expected + ", got " + actual};
-    };
-    if (what == "visible" || what == "hidden") {
-        Need(t, 3);
-        const Control& c = StateControl(t[2].text);
-        const bool wantVisible = what == "visible";
-        if (c.visible != wantVisible)
-            throw got(t[2].text + " " + what, t[2].text + (c.visible ? " visible" : " hidden"));
-    } else if (what == "selected") {
-        Need(t, 3);
-        const Control& c = StateControl(t[2].text);
-        if (!c.selected) throw got(t[2].text + " selected", t[2].text + " not selected");
-    } else if (what == "focus") {
-        Need(t, 3);
-        Window* window = program_.activeWindow();
-        const Control* focus = window ? window->form().focus : nullptr;
-        const std::string actual = focus ? focus->id().ToString() : "no focus";
-        if (actual != t[2].text) throw got("focus " + t[2].text, "focus " + actual);
-    } else if (what == "back") {
-        Need(t, 5);
-        if (t[3].text != "=") throw ParseError{"expect back CONTROL = COLOUR"};
-        const auto colour = NamedColour(t[4].text);
-        if (!colour) throw ParseError{"unknown colour " + t[4].text};
-        const Control& c = StateControl(t[2].text);
-        if (!(c.back == *colour)) throw got("back " + t[4].text, "back " + ColourName(c.back));
-    } else if (what == "message") {
-        if (t.size() != 3 && !(t.size() == 5 && t[3].text == "title"))
-            throw ParseError{"expect message \"TEXT\" [title \"TITLE\"]"};
-        const std::u16string text = FromUtf8(t[2].text);
-        const std::u16string title = t.size() == 5 ? FromUtf8(t[4].text) : std::u16string(messages::kTitle);
-        if (messages_.shown.empty()) throw got("message " + Quote(text), "no message");
-        const ShownMessage shown = messages_.shown.front();
-        messages_.shown.pop_front();
-        if (shown.text != text) throw got("message " + Quote(text), "message " + Quote(shown.text));
-        if (shown.title != title) throw got("title " + Quote(title), "title " + Quote(shown.title));
-    } else if (what == "marks") {
-        // expect marks "済済未未": the four status marks in order, each with its colour.
-        const std::u16string marks = t.size() == 3 ? FromUtf8(t[2].text) : std::u16string();
-        if (marks.size() != 4) throw ParseError{"expect marks \"MMMM\" (four of 未 and 済)"};
-        std::u16string actual;
-        bool match = true;
-        for (int i = 0; i < 4; ++i) {
-            const Control& mark = StateControl("Label6(" + std::to_string(i) + ")");
-            const bool done = marks[static_cast<std::size_t>(i)] == u'済';
-            const bool coloured = mark.fore == (mark.text == u"済" ? kBlue : kRed);
-            actual += coloured ? mark.text : mark.text + u"(" + FromUtf8(ColourName(mark.fore)) + u")";
-            match = match && mark.text == std::u16string(1, done ? u'済' : u'未') && coloured;
-        }
-        if (!match) throw got("marks " + Quote(marks), "marks " + Quote(actual));
-    } else if (what == "no") {
-        if (t.size() != 3 || t[2].text != "message") throw ParseError{"expect no message"};
-        if (!messages_.shown.empty()) throw got("no message", "message " + Quote(messages_.shown.front().text));
-    } else if (what == "window") {
-        Need(t, 3);
-        std::string actual = "none";
-        if (Window* w = program_.calculator()) actual = w->form().design().name == FullWindowDesign().name ? "full" : "mini";
-        if (actual != t[2].text) throw got("window " + t[2].text, "window " + actual);
-    } else if (what == "manual") {
-        Need(t, 3);
-        const std::string actual = program_.manual() ? "open" : "closed";
-        if (actual != t[2].text) throw got("manual " + t[2].text, "manual " + actual);
-    } else if (what == "manualsize") {
-        Need(t, 6);
-        ManualWindow* manual = program_.manual();
-        if (!manual) throw got("manual open", "manual closed");
-        const Control& box = manual->form()("txtManu");
-        const std::string expected = t[2].text + " " + t[3].text + " " + t[4].text + " " + t[5].text;
-        const std::string actual = FormatNumber(manual->outerWidth()) + " " + FormatNumber(manual->outerHeight()) +
-                                   " " + std::to_string(box.rect.width) + " " + std::to_string(box.rect.height);
-        if (Real(t[2].text) != manual->outerWidth() || Real(t[3].text) != manual->outerHeight() ||
-            Integer(t[4].text) != box.rect.width || Integer(t[5].text) != box.rect.height)
-            throw got("manualsize " + expected, "manualsize " + actual);
-    } else {
-        // expect CONTROL = "TEXT" [red|blue]
-        if (t.size() < 4 || t[2].text != "=" || !t[3].quoted || t.size() > 5)
-            throw ParseError{"expect CONTROL = \"TEXT\" [red|blue]"};
-        const Control& c = StateControl(what);
-        const std::u16string text = FromUtf8(t[3].text);
-        if (c.text != text) throw got(what + " = " + Quote(text), what + " = " + Quote(c.text));
-        if (t.size() == 5) {
-            const auto colour = NamedColour(t[4].text);
-            if (!colour || (t[4].text != "red" && t[4].text != "blue")) throw ParseError{"colour red or blue"};
-            if (!(c.fore == *colour)) throw got(what + " " + t[4].text, what + " " + ColourName(c.fore));
-        }
+void Run::Execute(const Tokens& t) {
+    for (const Command& command : Commands()) {
+        if (t[0].text != command.verb) continue;
+        if (!command.what.empty() && (t.size() < 2 || t[1].text != command.what)) continue;
+        if (command.words != 0) Need(t, command.words);
+        return command.run(*this, t);
     }
+    throw ParseError{"unknown command " + t[0].text};
 }
 
 std::string BaseName(const std::string& path) {
@@ -487,6 +524,28 @@ Outcome RunText(const std::string& name, const std::string& text, std::ostream* 
         return {false, "FAIL " + name + ":" + std::to_string(number) + ": " + e.what};
     }
     return {true, "PASS " + name};
+}
+
+std::string CommandsUsage() {
+    constexpr std::size_t kColumn = 31;  // where the meanings start
+    std::string usage;
+    for (const Command& command : Run::Commands()) {
+        std::string line(command.form);
+        if (line.size() + 2 > kColumn) {
+            usage += line + '\n';
+            line.clear();
+        }
+        std::string_view meaning = command.meaning;
+        for (;;) {
+            const std::size_t end = meaning.find('\n');
+            line.resize(kColumn, ' ');
+            usage += line.append(meaning.substr(0, end)) + '\n';
+            if (end == std::string_view::npos) break;
+            meaning.remove_prefix(end + 1);
+            line.clear();
+        }
+    }
+    return usage;
 }
 
 Outcome RunFile(const std::string& path, std::ostream* transcript) {

@@ -18,4 +18,7 @@ Outcome RunFile(const std::string& path, std::ostream* transcript);
 // Runs a scenario given as text; `name` is used in the report.
 Outcome RunText(const std::string& name, const std::string& text, std::ostream* transcript);
 
+// The commands a scenario is written in, a line or more each: how each is written and what it means.
+std::string CommandsUsage();
+
 }  // namespace zel::scenario

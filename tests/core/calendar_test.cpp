@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdint>
 #include <limits>
 
 namespace zel {
@@ -18,7 +19,7 @@ TEST(Calendar, EveryDayFrom100To9999) {
     const auto leap = [](int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; };
     const long base = DaySerial({2001, 1, 1});
     long serial = DaySerial({100, 1, 1});
-    long days = 0;
+    std::int64_t days = 0;  // days * 7919 overflows a long where it has 32 bits, as on Windows
     for (int y = kFirstCalendarYear; y <= kLastCalendarYear; ++y) {
         for (int m = 1; m <= 12; ++m) {
             const int length = kLengths[m - 1] + (m == 2 && leap(y));

@@ -7,12 +7,13 @@
 #include "ui/qt/desktop_services.h"
 #include "ui/qt/session.h"
 #include "ui/qt/startup_checks.h"
+#include "ui/system_clock.h"
 
 int main(int argc, char** argv) {
     const auto app = zel::view::StartApplication(argc, argv);
     if (!app) return 1;
     zel::view::QtMessageBoxes messageBoxes;
-    zel::view::SystemClock clock;
+    zel::SystemClock clock;
     zel::view::Session session(messageBoxes, clock);
     messageBoxes.owner = [&session] { return session.view().activeWidget(); };
     zel::bench::ExitOnceIdleAfterFirstPaint();

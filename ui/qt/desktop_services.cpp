@@ -1,7 +1,6 @@
 #include "ui/qt/desktop_services.h"
 
 #include <QApplication>
-#include <QDateTime>
 #include <QLabel>
 #include <QLayout>
 #include <QLibraryInfo>
@@ -83,13 +82,6 @@ void PrepareApplication(QApplication& app) {
     auto* translator = new QTranslator(&app);
     if (translator->load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(translator);
-}
-
-LocalDateTime SystemClock::Now() {
-    const QDateTime now = QDateTime::currentDateTime();
-    const QDate date = now.date();
-    const QTime time = now.time();
-    return {date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second()};
 }
 
 }  // namespace zel::view

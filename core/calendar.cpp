@@ -19,6 +19,12 @@ chr::year_month_day ToChrono(const CalendarDate& date) {
 
 long DaySerialOf(chr::year_month_day ymd) { return (chr::sys_days{ymd} - kDayZero).count(); }
 
+LocalDateTime MomentOf(const chr::year_month_day& date, int secondOfDay) {
+    return {static_cast<int>(date.year()), static_cast<int>(static_cast<unsigned>(date.month())),
+            static_cast<int>(static_cast<unsigned>(date.day())), secondOfDay / 3600, secondOfDay / 60 % 60,
+            secondOfDay % 60};
+}
+
 }  // namespace
 
 bool IsCalendarDate(const CalendarDate& date) {
@@ -46,9 +52,13 @@ std::optional<LocalDateTime> MomentOfSerial(double serial) {
     const chr::year_month_day date{kDayZero + chr::days{static_cast<long>(wholeDays)}};
     const int year = static_cast<int>(date.year());
     if (year < kFirstCalendarYear || year > kLastCalendarYear) return std::nullopt;
-    const int s = static_cast<int>(seconds);
-    return LocalDateTime{year, static_cast<int>(static_cast<unsigned>(date.month())),
-                         static_cast<int>(static_cast<unsigned>(date.day())), s / 3600, s / 60 % 60, s % 60};
+    return MomentOf(date, static_cast<int>(seconds));
+}
+
+LocalDateTime MomentOfInstant(chr::sys_seconds instant, chr::seconds utcOffset) {
+    const chr::sys_seconds shown = instant + utcOffset;
+    const chr::sys_days day = chr::floor<chr::days>(shown);
+    return MomentOf(chr::year_month_day{day}, static_cast<int>((shown - day).count()));
 }
 
 }  // namespace zel

@@ -2,6 +2,7 @@
 // from 30 December 1899 (day 0), with the time of day as the fraction of a day.
 #pragma once
 
+#include <chrono>
 #include <optional>
 
 #include "core/moment.h"
@@ -27,5 +28,10 @@ long DaySerial(const CalendarDate& date);
 // count back linearly. A time that rounds to 24:00:00 is midnight of the next day. Fails when
 // the serial is not finite or the rounded moment lies outside the years 100..9999.
 std::optional<LocalDateTime> MomentOfSerial(double serial);
+
+// The moment that an instant of the system clock shows at `utcOffset` from UTC. It is read with
+// <chrono>'s calendar alone, so that every year reads alike on every system, whatever range the
+// C library's time_t has there.
+LocalDateTime MomentOfInstant(std::chrono::sys_seconds instant, std::chrono::seconds utcOffset);
 
 }  // namespace zel

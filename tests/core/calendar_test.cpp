@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <chrono>
+#include <cstdint>
 #include <limits>
 
 namespace zel {
@@ -18,7 +20,7 @@ TEST(Calendar, EveryDayFrom100To9999) {
     const auto leap = [](int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; };
     const long base = DaySerial({2001, 1, 1});
     long serial = DaySerial({100, 1, 1});
-    long days = 0;
+    std::int64_t days = 0;  // days * 7919 overflows a long where it has 32 bits, as on Windows
     for (int y = kFirstCalendarYear; y <= kLastCalendarYear; ++y) {
         for (int m = 1; m <= 12; ++m) {
             const int length = kLengths[m - 1] + (m == 2 && leap(y));
@@ -40,6 +42,39 @@ TEST(Calendar, EveryDayFrom100To9999) {
     }
     EXPECT_EQ(days, 3615900);
     EXPECT_FALSE(MomentOfSerial(static_cast<double>(serial)));
+}
+
+// One table of moments, run by the Linux and the Windows build alike: the seconds from day 0, the
+// moment difference to day 0, the elapsed moment from it and the clock's reading of the instant at
+// nine hours ahead of UTC. The rows cross the leap rules, day 0, the start of time_t in 1970, the
+// ends of a 32-bit time_t and the year 3000, past which Windows' C time functions fail.
+TEST(Calendar, MomentsReadAlikeOnEverySystem) {
+    constexpr std::int64_t kUnixSecondsOfDayZero = -2209161600;
+    constexpr std::chrono::hours kJapan{9};
+    const struct {
+        LocalDateTime moment;
+        std::int64_t seconds;  // from 30 December 1899 00:00:00
+    } cases[] = {
+        {{100, 1, 1, 0, 0, 0}, -56802297600},        {{100, 2, 28, 23, 59, 59}, -56797200001},
+        {{100, 3, 1, 0, 0, 0}, -56797200000},        {{1600, 2, 29, 0, 0, 0}, -9461836800},
+        {{1899, 12, 29, 23, 59, 59}, -1},            {{1899, 12, 30, 0, 0, 0}, 0},
+        {{1900, 2, 28, 23, 59, 59}, 5270399},        {{1900, 3, 1, 0, 0, 0}, 5270400},
+        {{1901, 12, 13, 20, 45, 52}, 61677952},      {{1969, 12, 31, 23, 59, 59}, 2209161599},
+        {{1970, 1, 1, 0, 0, 0}, 2209161600},         {{2000, 2, 29, 23, 59, 59}, 3161030399},
+        {{2038, 1, 19, 3, 14, 8}, 4356645248},       {{3000, 12, 31, 23, 59, 59}, 34744377599},
+        {{3001, 1, 1, 0, 0, 0}, 34744377600},        {{9999, 12, 31, 23, 59, 59}, 255611462399},
+    };
+    const auto shown = [](const LocalDateTime& m) { return MomentText(m) + u" " + YearText(m); };
+    for (const auto& c : cases) {
+        const std::u16string expected = shown(c.moment);
+        SCOPED_TRACE(testing::PrintToString(expected));
+        EXPECT_EQ(MomentDifference(YearText(c.moment), MomentText(c.moment), u"1899", u"12/30 00:00:00"),
+                  static_cast<double>(c.seconds));
+        const auto elapsed = ElapsedMoment(u"1899", u"12/30 00:00:00", static_cast<double>(c.seconds) / 86400);
+        EXPECT_EQ(elapsed ? shown(*elapsed) : u"none", expected);
+        const std::chrono::sys_seconds instant{std::chrono::seconds{c.seconds + kUnixSecondsOfDayZero} - kJapan};
+        EXPECT_EQ(shown(MomentOfInstant(instant, kJapan)), expected);
+    }
 }
 
 TEST(Calendar, ValidityAtTheEdges) {

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <ctime>
 #include <string>
 #include <vector>
 
@@ -9,6 +11,7 @@
 #include "tests/support/fake_services.h"
 #include "ui/keys.h"
 #include "ui/program.h"
+#include "ui/system_clock.h"
 
 namespace zel {
 namespace {
@@ -153,6 +156,23 @@ TEST(MomentAndYear, ComeFromOneReadingOfTheClockAtLoadAndOnADoubleClick) {
     clock.readings = 0;
     program.UserDblClick({"Text8", 0});
     EXPECT_EQ(form("Text8", 0).text + u" " + form("Text8", 2).text, u"12/31 23:59:59 2001");
+}
+
+// The clock shows what the C library shows as the local time. The unit tests run with TZ=JST-9,
+// so that the clock's offset from UTC is not zero, on Linux and under Wine.
+TEST(SystemClock, ReadsTheLocalTime) {
+    SystemClock clock;
+    for (int attempt = 0; attempt < 3; ++attempt) {  // until both readings fall in one second
+        const std::time_t before = std::time(nullptr);
+        const LocalDateTime now = clock.Now();
+        if (std::time(nullptr) != before) continue;
+        const std::tm local = *std::localtime(&before);
+        EXPECT_EQ((std::array{now.year, now.month, now.day, now.hour, now.minute, now.second}),
+                  (std::array{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min,
+                              local.tm_sec}));
+        return;
+    }
+    FAIL() << "the clock never stood still for a second";
 }
 
 }  // namespace

@@ -32,8 +32,14 @@ namespace {
 // Monospaced Japanese gothic faces first: the design font is monospaced, and the captions'
 // widths in the design tables assume it.
 const QStringList& GothicSubstitutes() {
+#if defined(Q_OS_LINUX)
     static const QStringList substitutes{"IPAGothic",  "IPAexGothic", "Noto Sans Mono CJK JP", "Noto Sans CJK JP",
                                          "TakaoGothic", "VL Gothic",   "IPAPGothic",            "Source Han Sans JP"};
+#else
+    // A Windows in another language lists the design family under its English name; then
+    // Windows' other Japanese gothic faces, the monospaced one first.
+    static const QStringList substitutes{"MS Gothic", "BIZ UDGothic", "Yu Gothic", "Meiryo"};
+#endif
     return substitutes;
 }
 

@@ -1,7 +1,6 @@
 #include "ui/qt/desktop_services.h"
 
 #include <QApplication>
-#include <QDateTime>
 #include <QLabel>
 #include <QLayout>
 #include <QLibraryInfo>
@@ -81,15 +80,11 @@ void PrepareApplication(QApplication& app) {
     // Qt's own texts (standard buttons, the text boxes' menu) in Japanese, like the program's,
     // whatever the system's locale.
     auto* translator = new QTranslator(&app);
-    if (translator->load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    // windeployqt gathers Qt's texts in one catalogue, qt_ja, beside a Windows installation.
+    const QString translations = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (translator->load(QStringLiteral("qtbase_ja"), translations) ||
+        translator->load(QStringLiteral("qt_ja"), translations))
         QCoreApplication::installTranslator(translator);
-}
-
-LocalDateTime SystemClock::Now() {
-    const QDateTime now = QDateTime::currentDateTime();
-    const QDate date = now.date();
-    const QTime time = now.time();
-    return {date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second()};
 }
 
 }  // namespace zel::view

@@ -1,5 +1,5 @@
 #pragma once
-// The desktop's side of the layer's services: real message boxes and the system clock.
+// The desktop's side of the layer's services: real message boxes (the clock is the layer's own).
 
 #include <QApplication>
 #include <QWidget>
@@ -22,11 +22,5 @@ public:
 // Readies the application object for the calculator: its name, its life until the layer ends
 // it, and Qt's own texts in Japanese.
 void PrepareApplication(QApplication& app);
-
-// The current local date and time.
-class SystemClock : public Clock {
-public:
-    LocalDateTime Now() override;
-};
 
 }  // namespace zel::view

@@ -12,6 +12,7 @@
 #include "ui/qt/desktop_services.h"
 #include "ui/qt/session.h"
 #include "ui/qt/startup_checks.h"
+#include "ui/system_clock.h"
 
 namespace zel::view {
 
@@ -21,7 +22,7 @@ inline int RunCalculator(int argc, char** argv, const std::function<void()>& bef
     const auto app = StartApplication(argc, argv);
     if (!app) return 1;
     QtMessageBoxes messageBoxes;
-    SystemClock clock;
+    zel::SystemClock clock;
     Session session(messageBoxes, clock);
     messageBoxes.owner = [&session] { return session.view().activeWidget(); };
     session.view().onEnded = [] { QCoreApplication::quit(); };

@@ -4,7 +4,9 @@
 #include <QStringList>
 #include <QtGlobal>
 
+#if defined(Q_OS_LINUX)
 #include <xcb/xcb.h>
+#endif
 
 #include <cstdio>
 
@@ -26,6 +28,7 @@ std::unique_ptr<QApplication> StartApplication(int& argc, char** argv) {
 }
 
 std::optional<std::string> MissingDisplay() {
+#if defined(Q_OS_LINUX)
     // A platform chosen explicitly, or a Wayland display, is Qt's to try.
     if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         return std::nullopt;
@@ -35,20 +38,30 @@ std::optional<std::string> MissingDisplay() {
     xcb_disconnect(connection);
     if (reached) return std::nullopt;
     return "the X display " + qEnvironmentVariable("DISPLAY").toStdString() + " cannot be reached";
+#else
+    // Elsewhere the desktop is the system's own and always there.
+    return std::nullopt;
+#endif
 }
 
 void NeverLaunchASessionBus() {
+#if defined(Q_OS_LINUX)
     if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
         qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/zelvorin-no-session-bus");
+#endif
 }
 
 void WarnWithoutJapaneseFont() {
     // The family the windows are drawn in is looked for anyway: when it is installed it draws
     // Japanese, and only without it are the writing systems of every font worth asking about.
     if (DesignFamilyInstalled() || !QFontDatabase::families(QFontDatabase::Japanese).isEmpty()) return;
-    std::fputs("zelvorin: no installed font draws Japanese, so the calculator's texts are unreadable; "
-               "install the package fonts-ipafont-gothic\n",
-               stderr);
+#if defined(Q_OS_LINUX)
+    const char* remedy = "install the package fonts-ipafont-gothic";
+#else
+    const char* remedy = "install the system's Japanese fonts";
+#endif
+    std::fprintf(stderr, "zelvorin: no installed font draws Japanese, so the calculator's texts are unreadable; %s\n",
+                 remedy);
 }
 
 }  // namespace zel::view

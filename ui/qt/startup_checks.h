@@ -17,14 +17,14 @@ namespace zel::view {
 // `argc` must outlive the application object.
 std::unique_ptr<QApplication> StartApplication(int& argc, char** argv);
 
-// Why no window can be shown (no display named, or the X display named cannot be reached), or
-// nothing when one can. Qt itself would abort with a core dump instead.
+// Why no window can be shown (on Linux: no display named, or the X display named cannot be
+// reached), or nothing when one can. Qt itself would abort with a core dump instead.
 std::optional<std::string> MissingDisplay();
 
 // Qt's D-Bus support, finding no session bus named, would have libdbus run `dbus-launch` from
 // PATH to start one, which outlives the program. Names a bus address that cannot be connected
-// to instead: without a session bus no screen reader listens, so nothing is lost.
-// Call before the application object exists.
+// to instead: without a session bus no screen reader listens, so nothing is lost. Only Linux
+// desktops have a session bus. Call before the application object exists.
 void NeverLaunchASessionBus();
 
 // One line on standard error naming the package to install when no installed font can draw

@@ -11,7 +11,6 @@
 #include "core/moment_entry.h"
 #include "core/number_text.h"
 #include "core/text.h"
-#include "ui/keys.h"
 #include "ui/messages.h"
 #include "ui/program.h"
 
@@ -115,7 +114,9 @@ namespace {
 
 // Every handler of the calculator window, under the control and event that run it.
 struct EventArgs {
-    int index, keyCode, shift;
+    int index;
+    Key key;
+    Modifiers modifiers;
 };
 struct HandlerRoute {
     std::string_view control;
@@ -128,7 +129,7 @@ using A = EventArgs;
 constexpr HandlerRoute kRoutes[] = {
     {"Text8", E::GotFocus, [](W& w, const A& a) { w.Text8_GotFocus(a.index); }},
     {"Text8", E::LostFocus, [](W& w, const A& a) { w.Text8_LostFocus(a.index); }},
-    {"Text8", E::KeyDown, [](W& w, const A& a) { w.Text8_KeyDown(a.index, a.keyCode, a.shift); }},
+    {"Text8", E::KeyDown, [](W& w, const A& a) { w.Text8_KeyDown(a.index, a.key, a.modifiers); }},
     {"Text8", E::DblClick, [](W& w, const A& a) { w.Text8_DblClick(a.index); }},
     {"cmdClearK", E::Click, [](W& w, const A&) { w.cmdClearK_Click(); }},
     {"cmdCalc", E::Click, [](W& w, const A&) { w.cmdCalc_Click(); }},
@@ -136,7 +137,7 @@ constexpr HandlerRoute kRoutes[] = {
     {"Text7", E::GotFocus, [](W& w, const A& a) { w.Text7_GotFocus(a.index); }},
     {"Text9", E::GotFocus, [](W& w, const A& a) { w.Text9_GotFocus(a.index); }},
     {"Text9", E::LostFocus, [](W& w, const A& a) { w.Text9_LostFocus(a.index); }},
-    {"Text9", E::KeyDown, [](W& w, const A& a) { w.Text9_KeyDown(a.index, a.keyCode, a.shift); }},
+    {"Text9", E::KeyDown, [](W& w, const A& a) { w.Text9_KeyDown(a.index, a.key, a.modifiers); }},
     {"cmdConvert", E::Click, [](W& w, const A&) { w.cmdConvert_Click(); }},
     {"cmdClearV", E::Click, [](W& w, const A&) { w.cmdClearV_Click(); }},
     {"Option3", E::Click, [](W& w, const A&) { w.OptionUnit_Click(Unit::Dhms); }},
@@ -148,7 +149,7 @@ constexpr HandlerRoute kRoutes[] = {
     {"cmdClearT", E::Click, [](W& w, const A&) { w.cmdClearT_Click(); }},
     {"Option8", E::Click, [](W& w, const A&) { w.Option8_Click(); }},
     {"Option9", E::Click, [](W& w, const A&) { w.Option9_Click(); }},
-    {"Text6", E::KeyDown, [](W& w, const A& a) { w.Text6_KeyDown(a.keyCode, a.shift); }},
+    {"Text6", E::KeyDown, [](W& w, const A& a) { w.Text6_KeyDown(a.key, a.modifiers); }},
     {"cmdClear", E::Click, [](W& w, const A&) { w.cmdClear_Click(); }},
     {"Label4", E::Click, [](W& w, const A& a) { w.Label4_Click(a.index); }},
     {"cmd2Mini", E::Click, [](W& w, const A&) { w.cmd2Mini_Click(); }},
@@ -164,8 +165,8 @@ const HandlerRoute* RouteOf(const Control& c, ControlEvent event) {
 
 }  // namespace
 
-void CalculatorWindow::Route(const Control& c, ControlEvent event, int keyCode, int shift) {
-    if (const HandlerRoute* route = RouteOf(c, event)) route->run(*this, {c.index(), keyCode, shift});
+void CalculatorWindow::Route(const Control& c, ControlEvent event, Key key, Modifiers modifiers) {
+    if (const HandlerRoute* route = RouteOf(c, event)) route->run(*this, {c.index(), key, modifiers});
 }
 
 bool CalculatorWindow::Handles(const Control& c, ControlEvent event) const { return RouteOf(c, event) != nullptr; }
@@ -174,7 +175,7 @@ void CalculatorWindow::GotFocus(Control& c) { Route(c, ControlEvent::GotFocus); 
 void CalculatorWindow::LostFocus(Control& c) { Route(c, ControlEvent::LostFocus); }
 void CalculatorWindow::Click(Control& c) { Route(c, ControlEvent::Click); }
 void CalculatorWindow::DblClick(Control& c) { Route(c, ControlEvent::DblClick); }
-void CalculatorWindow::KeyDown(Control& c, int keyCode, int shift) { Route(c, ControlEvent::KeyDown, keyCode, shift); }
+void CalculatorWindow::KeyDown(Control& c, Key key, Modifiers modifiers) { Route(c, ControlEvent::KeyDown, key, modifiers); }
 
 // ---- Status marks and shared routines
 
@@ -246,11 +247,11 @@ void CalculatorWindow::Text8_GotFocus(int) {
     SetMark(kElapsedMark, false);
 }
 
-void CalculatorWindow::Text8_KeyDown(int Index, int KeyCode, int Shift) {
-    if (KeyCode != keys::kEnter) return;
-    if (Shift == 0 || Shift == keys::kShift)
+void CalculatorWindow::Text8_KeyDown(int Index, Key KeyCode, Modifiers Shift) {
+    if (KeyCode != Key::Enter) return;
+    if (Shift == Modifiers::None || Shift == Modifiers::Shift)
         program_.SetFocus(*this, form_("Text8", kMomentEnterTarget[static_cast<std::size_t>(Index)]));
-    else if (Shift == keys::kCtrl)
+    else if (Shift == Modifiers::Ctrl)
         program_.SetFocus(*this, form_("Text9", kDhmsField));
 }
 
@@ -379,9 +380,9 @@ void CalculatorWindow::Text9_LostFocus(int Index) {
     }
 }
 
-void CalculatorWindow::Text9_KeyDown(int Index, int KeyCode, int Shift) {
-    if (KeyCode != keys::kEnter) return;
-    if (Shift == keys::kCtrl) {
+void CalculatorWindow::Text9_KeyDown(int Index, Key KeyCode, Modifiers Shift) {
+    if (KeyCode != Key::Enter) return;
+    if (Shift == Modifiers::Ctrl) {
         Control& operand = form_("Text9", kOperandField);
         operand.visible = true;
         program_.SetFocus(*this, operand);
@@ -471,11 +472,11 @@ void CalculatorWindow::Option9_Click() {
     signPlus = false;
 }
 
-void CalculatorWindow::Text6_KeyDown(int KeyCode, int Shift) {
-    if (KeyCode != keys::kEnter) return;
-    if (Shift == keys::kCtrl) {
+void CalculatorWindow::Text6_KeyDown(Key KeyCode, Modifiers Shift) {
+    if (KeyCode != Key::Enter) return;
+    if (Shift == Modifiers::Ctrl) {
         program_.SetFocus(*this, form_("Text8", 1));
-    } else if (Shift == 0 || Shift == keys::kShift) {
+    } else if (Shift == Modifiers::None || Shift == Modifiers::Shift) {
         Control& operand = form_("Text9", kOperandField);
         operand.visible = true;
         program_.SetFocus(*this, operand);

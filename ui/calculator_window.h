@@ -24,7 +24,7 @@ public:
     void LostFocus(Control& control) override;
     void Click(Control& control) override;
     void DblClick(Control& control) override;
-    void KeyDown(Control& control, int keyCode, int shift) override;
+    void KeyDown(Control& control, Key key, Modifiers modifiers) override;
     bool Handles(const Control& control, ControlEvent event) const override;
 
     // Switching, manual.
@@ -34,7 +34,7 @@ public:
 
     // Moment section.
     void Text8_GotFocus(int Index);
-    void Text8_KeyDown(int Index, int KeyCode, int Shift);
+    void Text8_KeyDown(int Index, Key KeyCode, Modifiers Shift);
     void Text8_LostFocus(int Index);
     void Text8_DblClick(int Index);
     void cmdClearK_Click();
@@ -45,7 +45,7 @@ public:
     void Text7_GotFocus(int Index);
     void Text9_GotFocus(int Index);
     void Text9_LostFocus(int Index);
-    void Text9_KeyDown(int Index, int KeyCode, int Shift);
+    void Text9_KeyDown(int Index, Key KeyCode, Modifiers Shift);
     void cmdConvert_Click();
     void cmdClearV_Click();
     void OptionUnit_Click(Unit unit);  // Option3_Click … Option7_Click
@@ -55,7 +55,7 @@ public:
     void cmdClearT_Click();
     void Option8_Click();
     void Option9_Click();
-    void Text6_KeyDown(int KeyCode, int Shift);
+    void Text6_KeyDown(Key KeyCode, Modifiers Shift);
 
     // Result clear and the full window's section titles.
     void cmdClear_Click();
@@ -72,7 +72,7 @@ public:
     bool signPlus = false;
 
 private:
-    void Route(const Control& control, ControlEvent event, int keyCode = 0, int shift = 0);
+    void Route(const Control& control, ControlEvent event, Key key = Key::Other, Modifiers modifiers = Modifiers::None);
     void WriteDuration(const DurationTexts& texts);
     void SetMark(int index, bool done);
     void HandOverToTwin(int fieldIndex);

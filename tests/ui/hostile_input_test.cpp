@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/text.h"
-#include "ui/program.h"
+#include "ui/zelvorin.h"
 
 namespace zel {
 namespace {
@@ -62,7 +62,7 @@ TEST(HostileInput, EveryFieldTakesEveryTextWithoutHarm) {
             SCOPED_TRACE(field.ToString() + " " + ToUtf8(text.substr(0, 40)));
             OkBoxes boxes;
             FixedClock clock;
-            Program program(boxes, clock);
+            Zelvorin program(boxes, clock);
             program.Start();
             Form& form = program.calculator()->form();
             program.UserClick(field);  // a twin gives way to its entry field, which takes the focus

@@ -6,8 +6,7 @@
 #include <vector>
 
 #include "core/text.h"
-#include "ui/keys.h"
-#include "ui/program.h"
+#include "ui/zelvorin.h"
 
 namespace zel {
 namespace {
@@ -46,7 +45,7 @@ protected:
 
     FixedClock clock;
     RecordingBoxes boxes;
-    Program program{boxes, clock};
+    Zelvorin program{boxes, clock};
     std::vector<std::string> trace;
 };
 
@@ -98,7 +97,7 @@ TEST_F(ProgramTest, TabFollowsTabIndicesAndSkipsHiddenControls) {
     program.Start();
     std::vector<std::string> visited;
     for (int i = 0; i < 17; ++i) {
-        program.UserKey(keys::kTab, 0);
+        program.UserKey(Key::Tab, Modifiers::None);
         visited.push_back(form().focus->id().ToString());
     }
     // From moment 1 (tab 42) on, the hidden entry fields are skipped; only the selected option of
@@ -115,18 +114,18 @@ TEST_F(ProgramTest, TabFollowsTabIndicesAndSkipsHiddenControls) {
 
 TEST_F(ProgramTest, ShiftTabGoesBackward) {
     program.Start();
-    program.UserKey(keys::kTab, keys::kShift);
+    program.UserKey(Key::Tab, Modifiers::Shift);
     EXPECT_EQ(form().focus->id().ToString(), "Text8(0)");  // 41, before moment 1 at 42
 }
 
 TEST_F(ProgramTest, EnterAndSpaceOnAFocusedButtonClickIt) {
     program.Start();
     program.UserFocus({"cmdConvert"});
-    program.UserKey(keys::kEnter, 0);
+    program.UserKey(Key::Enter, Modifiers::None);
     ASSERT_EQ(boxes.shown.size(), 1u);  // all fields empty: the emptiness message
     EXPECT_EQ(form()("Label6", 0).text, u"済");
     program.UserFocus({"cmdClearV"});
-    program.UserKey(keys::kSpace, 0);
+    program.UserKey(Key::Space, Modifiers::None);
     EXPECT_EQ(form()("Label6", 0).text, u"未");
 }
 
@@ -166,7 +165,7 @@ public:
 TEST(MomentAndYear, ComeFromOneReadingOfTheClockAtLoadAndOnADoubleClick) {
     NewYearClock clock;
     RecordingBoxes boxes;
-    Program program{boxes, clock};
+    Zelvorin program{boxes, clock};
     program.Start();
     Form& form = program.calculator()->form();
     EXPECT_EQ(form("Text8", 1).text + u" " + form("Text8", 3).text, u"12/31 23:59:00 2001");

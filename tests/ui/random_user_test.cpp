@@ -17,16 +17,11 @@
 #include <vector>
 
 #include "core/text.h"
-#include "ui/keys.h"
-#include "ui/manual/manual_window.h"
 #include "ui/messages.h"
-#include "ui/program.h"
+#include "ui/zelvorin.h"
 
 namespace zel {
 namespace {
-
-// Key codes the layer receives besides those named in ui/keys.h, as the Qt view passes them.
-constexpr int kBackspace = 8, kEnd = 35, kHome = 36, kDelete = 46, kF1 = 112;
 
 enum class Act { Focus, Click, DblClick, Type, Edit, Key, Close, CloseManual, ResizeManual };
 
@@ -34,7 +29,7 @@ struct Event {
     Act act;
     ControlId target;     // Focus, Click, DblClick
     std::u16string text;  // Type: the whole new text; Edit: the fragment inserted at the caret
-    // Key: code and shift; ResizeManual: the size in twips; Edit: the caret position and the
+    // Key: the key and the modifier flags; ResizeManual: the size in twips; Edit: the caret position and the
     // count of code units removed there, both folded onto the text at hand (see Edited).
     int key = 0, shift = 0;
     bool answerOk = true;  // for every message box this event raises
@@ -148,7 +143,7 @@ private:
                 if (Control* f = p.activeWindow()->form().focus; f && f->kind() == Kind::TextBox)
                     p.UserType(f->id(), e.act == Act::Type ? e.text : Edited(f->text, e));
                 break;
-            case Act::Key: p.UserKey(e.key, e.shift); break;
+            case Act::Key: p.UserKey(static_cast<Key>(e.key), static_cast<Modifiers>(e.shift)); break;
             case Act::Close: p.UserClose(); break;
             case Act::CloseManual: p.UserCloseManual(); break;
             case Act::ResizeManual: p.UserResizeManual(e.key, e.shift); break;
@@ -164,7 +159,7 @@ private:
     }
 
     void Restart() {
-        program_ = std::make_unique<Program>(boxes_, clock_);
+        program_ = std::make_unique<Zelvorin>(boxes_, clock_);
         ++starts_;
         program_->Start();
     }
@@ -236,7 +231,7 @@ private:
 
     Boxes boxes_;
     FixedClock clock_;
-    std::unique_ptr<Program> program_;
+    std::unique_ptr<Zelvorin> program_;
     int starts_ = 0;
     ControlId pressed_;  // see NotePress
 };
@@ -270,11 +265,12 @@ Event RandomEvent(std::mt19937& rng, Program& program) {
         e.text = HostileText(rng);
         e.key = static_cast<int>(rng() % 512), e.shift = static_cast<int>(rng() % 3 ? 0 : rng() % 8);
     } else if (roll < 55) {
-        static const int kKeys[] = {keys::kEnter, keys::kEnter, keys::kEnter, keys::kEnter, keys::kTab, keys::kSpace,
-                                    keys::kLeft, keys::kUp, keys::kRight, keys::kDown, keys::kEscape, kBackspace,
-                                    kDelete, kHome, kEnd, kF1, 'A'};
+        // Escape, Backspace, Delete, Home, End, F1 and a letter reach the layer as Other.
+        static const Key kKeys[] = {Key::Enter, Key::Enter, Key::Enter, Key::Enter, Key::Tab,   Key::Space,
+                                    Key::Left,  Key::Up,    Key::Right, Key::Down,  Key::Other, Key::Other,
+                                    Key::Other, Key::Other, Key::Other, Key::Other, Key::Other};
         e.act = Act::Key;
-        e.key = kKeys[rng() % std::size(kKeys)];
+        e.key = static_cast<int>(kKeys[rng() % std::size(kKeys)]);
         e.shift = static_cast<int>(rng() % 8);
     } else if (roll < 56) {
         // Mostly cancelled, so that one program lives for a few thousand events.

@@ -1,5 +1,6 @@
 #include "tools/scenario/scenario.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <deque>
@@ -10,10 +11,7 @@
 #include <vector>
 
 #include "core/text.h"
-#include "ui/calculator_window.h"
-#include "ui/keys.h"
-#include "ui/manual/manual_window.h"
-#include "ui/program.h"
+#include "ui/zelvorin.h"
 
 namespace zel::scenario {
 
@@ -248,7 +246,7 @@ private:
 
     ScriptedClock clock_;
     ScriptedMessageBoxes messages_;
-    Program program_;
+    Zelvorin program_;
     std::ostream* transcript_;
 };
 
@@ -280,26 +278,22 @@ LocalDateTime ParseClock(const std::string& date, const std::string& time) {
 
 void Run::Key(const std::string& keyText) {
     if (program_.ended()) throw Failure{"the program has ended"};
-    int shift = 0;
+    Modifiers modifiers = Modifiers::None;
     std::string rest = keyText;
     for (;;) {
-        if (rest.rfind("Shift+", 0) == 0) shift |= keys::kShift, rest.erase(0, 6);
-        else if (rest.rfind("Ctrl+", 0) == 0) shift |= keys::kCtrl, rest.erase(0, 5);
-        else if (rest.rfind("Alt+", 0) == 0) shift |= keys::kAlt, rest.erase(0, 4);
+        if (rest.rfind("Shift+", 0) == 0) modifiers |= Modifiers::Shift, rest.erase(0, 6);
+        else if (rest.rfind("Ctrl+", 0) == 0) modifiers |= Modifiers::Ctrl, rest.erase(0, 5);
+        else if (rest.rfind("Alt+", 0) == 0) modifiers |= Modifiers::Alt, rest.erase(0, 4);
         else break;
     }
-    int code;
-    if (rest == "Enter") code = keys::kEnter;
-    else if (rest == "Tab") code = keys::kTab;
-    else if (rest == "Escape") code = keys::kEscape;
-    else if (rest == "Space") code = keys::kSpace;
-    else if (rest == "Left") code = keys::kLeft;
-    else if (rest == "Up") code = keys::kUp;
-    else if (rest == "Right") code = keys::kRight;
-    else if (rest == "Down") code = keys::kDown;
-    else if (rest.size() == 1 && rest[0] >= 'A' && rest[0] <= 'Z') code = rest[0];
-    else code = Integer(rest);
-    program_.UserKey(code, shift);
+    // Escape and the letters stand for the keys no rule names.
+    zel::Key key = zel::Key::Other;
+    const auto named = std::find(kKeyNames.begin() + 1, kKeyNames.end(), rest);
+    if (named != kKeyNames.end())
+        key = static_cast<zel::Key>(named - kKeyNames.begin());
+    else if (rest != "Escape" && !(rest.size() == 1 && rest[0] >= 'A' && rest[0] <= 'Z'))
+        throw ParseError{"unknown key " + rest};
+    program_.UserKey(key, modifiers);
 }
 
 void Run::Execute(const std::vector<Token>& t) {

@@ -2,17 +2,60 @@
 // The calculator window's handlers, written once for both the full and the mini window:
 // both carry the same controls under the same names, so every handler works in either.
 
+#include <utility>
+#include <vector>
+
 #include "core/conversion.h"
 #include "core/duration.h"
 #include "ui/window.h"
 
 namespace zel {
 
+// An entry field of the conversion or arithmetic section and its display twin, which shows the
+// field's text while the field is not being edited.
+struct EntryPair {
+    Control& field;
+    Control& twin;
+};
+
+// Every control the handlers use, resolved once when the window is built: a name missing from
+// the design table stops the program as the window is created, not in some handler later.
+struct CalculatorControls {
+    Form& form;
+    bool full;  // the full window, else the mini one
+
+    ControlArray<4> moments{form, "Text8"};      // moment 2, moment 1, the year of moment 2, of moment 1
+    ControlArray<6> fields{form, "Text9"};       // dhms, day, hour, min, sec, the arithmetic operand
+    ControlArray<5> twins{form, "Text7"};        // the display twins of Text9(1)…Text9(5)
+    ControlArray<4> marks{form, "Label6"};       // conversion, difference, arithmetic, elapsed moment
+    ControlArray<2> unitCaptions{form, "Label5"};  // the unit of the operand and of the result
+    // In the order of Unit: dhms, day, hour, min, sec.
+    ControlArray<5> unitOptions{form, {"Option3", "Option4", "Option5", "Option6", "Option7"}};
+    Control& plus = form("Option8");
+    Control& minus = form("Option9");
+    Control& result = form("Text6");
+    Control& cmdCalc = form("cmdCalc");
+    Control& cmdClear = form("cmdClear");
+    Control& cmdKeika = form("cmdKeika");
+    Control& cmdClearK = form("cmdClearK");
+    Control& cmdConvert = form("cmdConvert");
+    Control& cmdClearV = form("cmdClearV");
+    Control& cmdCalcT = form("cmdCalcT");
+    Control& cmdClearT = form("cmdClearT");
+    Control& cmdManu = form("cmdManu");
+    // What one window has and the other lacks: the section titles and the switches between them.
+    std::vector<Control*> titles = full ? ControlArray<3>(form, "Label4").all() : std::vector<Control*>();
+    Control* cmd2Mini = full ? &form("cmd2Mini") : nullptr;
+    Control* cmd2Big = full ? nullptr : &form("cmd2Big");
+
+    // The entry field Text9(i), 1 to 5, with its twin Text7(i - 1).
+    EntryPair Pair(int fieldIndex) const { return {fields[fieldIndex], twins[fieldIndex - 1]}; }
+    EntryPair PairOfTwin(int twinIndex) const { return Pair(twinIndex + 1); }
+};
+
 class CalculatorWindow : public Window {
 public:
-    CalculatorWindow(Program& program, const WindowDesign& design);
-
-    bool isFull() const;
+    CalculatorWindow(Program& program, CalculatorSize size);
 
     // Window lifecycle.
     void Form_Load() override;
@@ -68,17 +111,38 @@ public:
     // Returns false, writing nothing, when the duration cannot be shown.
     bool ShowDuration(double T);
 
-    // Sign state of the arithmetic section: true while plus is the sign last chosen.
-    bool signPlus = false;
-
 private:
+    // A handler under the controls and the event that run it; the handler gets the index of the
+    // control among them.
+    struct EventArgs {
+        int index;
+        Key key;
+        Modifiers modifiers;
+    };
+    struct HandlerRoute {
+        std::vector<Control*> controls;
+        ControlEvent event;
+        void (*run)(CalculatorWindow&, const EventArgs&);
+    };
+    static std::vector<HandlerRoute> RoutesOf(const CalculatorControls& c);
+    // The route of the control's event, with the control's index among its controls.
+    std::pair<const HandlerRoute*, int> RouteOf(const Control& control, ControlEvent event) const;
     void Route(const Control& control, ControlEvent event, Key key = Key::Other, Modifiers modifiers = Modifiers::None);
+
     void WriteDuration(const DurationTexts& texts);
     void SetMark(int index, bool done);
-    void HandOverToTwin(int fieldIndex);
-    Unit SelectedUnit();
+    // The field hands its text to its twin, which is shown in its place.
+    static void HandOverToTwin(EntryPair pair);
+    void ShowUnitTwins();
+    Unit SelectedUnit() const;
+    Control& UnitField(Unit unit) const { return c_.fields[static_cast<int>(unit)]; }
     // Whether the dhms field and the four unit twins all hold the empty text.
-    bool ConversionSectionEmpty();
+    bool ConversionSectionEmpty() const;
+
+    const CalculatorControls c_;
+    const std::vector<HandlerRoute> routes_;
+    // Sign state of the arithmetic section: true while plus is the sign last chosen.
+    bool signPlus_ = false;
 };
 
 }  // namespace zel

@@ -3,7 +3,6 @@
 // Tab, Enter, Space and the arrows alone; every other key reaches a text box's handler as Other.
 
 #include <array>
-#include <string>
 #include <string_view>
 
 namespace zel {
@@ -23,15 +22,6 @@ constexpr Modifiers& operator|=(Modifiers& a, Modifiers b) { return a = a | b; }
 // Whether any of `some` is held in `held`.
 constexpr bool HoldsAny(Modifiers held, Modifiers some) {
     return (static_cast<unsigned>(held) & static_cast<unsigned>(some)) != 0;
-}
-
-// "Ctrl+Shift+Enter": the modifiers held, then the key.
-inline std::string KeyText(Key key, Modifiers modifiers) {
-    std::string text;
-    if (HoldsAny(modifiers, Modifiers::Shift)) text += "Shift+";
-    if (HoldsAny(modifiers, Modifiers::Ctrl)) text += "Ctrl+";
-    if (HoldsAny(modifiers, Modifiers::Alt)) text += "Alt+";
-    return text.append(kKeyNames[static_cast<std::size_t>(key)]);
 }
 
 }  // namespace zel

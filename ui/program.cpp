@@ -8,8 +8,6 @@ namespace zel {
 
 Program::Program(MessageBoxes& messageBoxes, Clock& clock) : messageBoxes_(messageBoxes), clock_(clock) {}
 
-Program::~Program() = default;
-
 // Runs one action; the outermost one then runs the queued focus handling and any activation.
 template <class F>
 void Program::RunAction(F&& action) {
@@ -235,7 +233,8 @@ void Program::UserEdit(const ControlId& id, std::size_t at, std::size_t removed,
 }
 
 void Program::UserKey(Key key, Modifiers modifiers) {
-    Trace("key " + KeyText(key, modifiers));
+    Trace("key " + std::string(kKeyNames[static_cast<std::size_t>(key)]) + " modifiers " +
+          std::to_string(static_cast<int>(modifiers)));
     Window* window = activeWindow();
     if (!window) return;
     Form& form = window->form();

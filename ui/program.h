@@ -24,12 +24,10 @@
 
 namespace zel {
 
-enum class CalculatorSize { Full, Mini };
-
 class Program {
 public:
     Program(MessageBoxes& messageBoxes, Clock& clock);
-    virtual ~Program();
+    virtual ~Program() = default;
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 

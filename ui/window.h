@@ -9,6 +9,8 @@ namespace zel {
 
 class Program;
 
+enum class CalculatorSize { Full, Mini };
+
 // The events a control passes to its window's handlers.
 enum class ControlEvent { GotFocus, LostFocus, Click, DblClick, KeyDown };
 

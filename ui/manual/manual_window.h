@@ -24,6 +24,7 @@ public:
 private:
     void Form_Resize();
 
+    Control& box_;  // txtManu
     double outerWidth_;
     double outerHeight_;
 };

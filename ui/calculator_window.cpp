@@ -65,11 +65,11 @@ void CalculatorWindow::Form_Load() {
 
 void CalculatorWindow::Form_Activate() {
     ZelvorinM& m = program_.zelvorinM;
-    if (m.WindowSwitch == ZelvorinM::kManualOpen) {
-        m.WindowSwitch = ZelvorinM::kNormal;
+    if (m.WindowSwitch == ZelvorinM::Switch::ManualOpen) {
+        m.WindowSwitch = ZelvorinM::Switch::Normal;
         return;
     }
-    m.WindowSwitch = ZelvorinM::kNormal;
+    m.WindowSwitch = ZelvorinM::Switch::Normal;
     // Visiting every entry field hands each pair over to its display twin and leaves the hour
     // unit selected; the visits' focus handling runs after this handler, in this order.
     for (int i : {1, 2, 3, 4, 5, 0, 2}) program_.SetFocus(*this, c_.fields[i]);
@@ -78,19 +78,19 @@ void CalculatorWindow::Form_Activate() {
 }
 
 void CalculatorWindow::Form_Unload(bool& cancel) {
-    if (program_.zelvorinM.WindowSwitch != ZelvorinM::kNormal) return;
+    if (program_.zelvorinM.WindowSwitch != ZelvorinM::Switch::Normal) return;
     const MessageAnswer answer =
         program_.MsgBox(messages::kCloseQuestion, MessageButtons::OkCancel, messages::kCloseTitle);
     if (answer == MessageAnswer::Cancel) cancel = true;
 }
 
 void CalculatorWindow::cmd2Mini_Click() {
-    program_.zelvorinM.WindowSwitch = ZelvorinM::kToMini;
+    program_.zelvorinM.WindowSwitch = ZelvorinM::Switch::ToMini;
     if (program_.CloseCalculator(*this)) program_.ShowCalculator(CalculatorSize::Mini);
 }
 
 void CalculatorWindow::cmd2Big_Click() {
-    program_.zelvorinM.WindowSwitch = ZelvorinM::kToFull;
+    program_.zelvorinM.WindowSwitch = ZelvorinM::Switch::ToFull;
     if (program_.CloseCalculator(*this)) program_.ShowCalculator(CalculatorSize::Full);
 }
 
@@ -286,8 +286,6 @@ void CalculatorWindow::cmdCalc_Click() {
     SetMark(kElapsedMark, false);
     c_.result.text.clear();
     program_.SelectOption(*this, c_.unitOptions[static_cast<int>(Unit::Hour)]);
-    // Whatever the hour option's selection did to the marks, the difference is done.
-    SetMark(kDifferenceMark, true);
 }
 
 void CalculatorWindow::cmdKeika_Click() {
@@ -476,7 +474,7 @@ void CalculatorWindow::Label4_Click(int Index) {
     // The conversion hands every unit field over to its display twin, the one being edited
     // included; the focus must not stay on a hidden field, so it goes where the command's
     // button would have taken it.
-    if (form_.focus && !form_.IsShown(*form_.focus)) program_.SetFocus(*this, command);
+    if (form_.focus() && !form_.IsShown(*form_.focus())) program_.SetFocus(*this, command);
 }
 
 }  // namespace zel

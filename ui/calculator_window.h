@@ -31,18 +31,11 @@ struct CalculatorControls {
     ControlArray<2> unitCaptions{form, "Label5"};  // the unit of the operand and of the result
     // In the order of Unit: dhms, day, hour, min, sec.
     ControlArray<5> unitOptions{form, {"Option3", "Option4", "Option5", "Option6", "Option7"}};
-    Control& plus = form("Option8");
-    Control& minus = form("Option9");
-    Control& result = form("Text6");
-    Control& cmdCalc = form("cmdCalc");
-    Control& cmdClear = form("cmdClear");
-    Control& cmdKeika = form("cmdKeika");
-    Control& cmdClearK = form("cmdClearK");
-    Control& cmdConvert = form("cmdConvert");
-    Control& cmdClearV = form("cmdClearV");
-    Control& cmdCalcT = form("cmdCalcT");
-    Control& cmdClearT = form("cmdClearT");
-    Control& cmdManu = form("cmdManu");
+    Control &plus = form("Option8"), &minus = form("Option9"), &result = form("Text6");
+    Control &cmdCalc = form("cmdCalc"), &cmdClear = form("cmdClear"), &cmdManu = form("cmdManu");
+    Control &cmdKeika = form("cmdKeika"), &cmdClearK = form("cmdClearK");
+    Control &cmdConvert = form("cmdConvert"), &cmdClearV = form("cmdClearV");
+    Control &cmdCalcT = form("cmdCalcT"), &cmdClearT = form("cmdClearT");
     // What one window has and the other lacks: the section titles and the switches between them.
     std::vector<Control*> titles = full ? ControlArray<3>(form, "Label4").all() : std::vector<Control*>();
     Control* cmd2Mini = full ? &form("cmd2Mini") : nullptr;
@@ -104,14 +97,12 @@ public:
     void cmdClear_Click();
     void Label4_Click(int Index);
 
-    // Shared routines.
+private:
     void ResetStatusMarks();
     void ClearOtherUnits();
     // Writes the duration of T seconds into the five conversion fields and shows the twins.
     // Returns false, writing nothing, when the duration cannot be shown.
     bool ShowDuration(double T);
-
-private:
     // A handler under the controls and the event that run it; the handler gets the index of the
     // control among them.
     struct EventArgs {

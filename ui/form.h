@@ -40,9 +40,15 @@ public:
     // The options sharing `option`'s frame, itself included.
     std::vector<Control*> OptionGroup(const Control& option);
 
-    Control* focus = nullptr;
+    // The control holding the window's focus: the program moves it, running the focus handling.
+    Control* focus() const { return focus_; }
 
 private:
+    friend class Program;
+    // The view's tests draw a focus owner without running any handler.
+    friend struct FocusWithoutHandlers;
+
+    Control* focus_ = nullptr;
     const WindowDesign* design_;
     std::vector<Control> controls_;
     int topZ_ = 0;

@@ -79,7 +79,7 @@ void Program::ShowCalculator(CalculatorSize size) {
     Trace(std::string("Load ") + std::string(calculator_->form().design().name));
     calculator_->Form_Load();
     // Until the activation moves it, the focus rests on the first control in tab order.
-    calculator_->form().focus = calculator_->form().FirstInTabOrder();
+    calculator_->form().focus_ = calculator_->form().FirstInTabOrder();
     pendingActivation_ = calculator_.get();
 }
 
@@ -99,7 +99,7 @@ void Program::ShowManual() {
     ++windowGeneration_;
     Trace(std::string("Load ") + std::string(manual_->form().design().name));
     manual_->Form_Load();
-    manual_->form().focus = manual_->form().FirstInTabOrder();
+    manual_->form().focus_ = manual_->form().FirstInTabOrder();
 }
 
 void Program::UserClose() {
@@ -129,9 +129,9 @@ void Program::UserResizeManual(double outerWidth, double outerHeight) {
 
 void Program::SetFocus(Window& window, Control& control) {
     Form& form = window.form();
-    Control* old = form.focus;
+    Control* old = form.focus();
     if (old == &control) return;
-    form.focus = &control;
+    form.focus_ = &control;
     if (trace) trace("  SetFocus " + control.id().ToString());
     if (old) focusQueue_.push_back({&window, old, false});
     focusQueue_.push_back({&window, &control, true});
@@ -139,9 +139,9 @@ void Program::SetFocus(Window& window, Control& control) {
 
 void Program::MoveFocusNow(Window& window, Control& target) {
     Form& form = window.form();
-    Control* old = form.focus;
+    Control* old = form.focus();
     if (old == &target) return;
-    form.focus = &target;
+    form.focus_ = &target;
     if (old) {
         TraceEvent("LostFocus", *old);
         window.LostFocus(*old);
@@ -238,7 +238,7 @@ void Program::UserKey(Key key, Modifiers modifiers) {
     Window* window = activeWindow();
     if (!window) return;
     Form& form = window->form();
-    Control* focused = form.focus;
+    Control* focused = form.focus();
     const bool noCtrlAlt = !HoldsAny(modifiers, Modifiers::Ctrl | Modifiers::Alt);
 
     if (key == Key::Tab) {
@@ -264,7 +264,7 @@ void Program::UserKey(Key key, Modifiers modifiers) {
             Control* next = group[(at + (back ? group.size() - 1 : 1)) % group.size()];
             RunAction([&] {
                 MoveFocusNow(*window, *next);
-                if (!window->closed && form.focus == next) SelectOption(*window, *next);
+                if (!window->closed && form.focus() == next) SelectOption(*window, *next);
             });
             return;
         }

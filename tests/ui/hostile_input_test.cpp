@@ -66,7 +66,7 @@ TEST(HostileInput, EveryFieldTakesEveryTextWithoutHarm) {
             program.Start();
             Form& form = program.calculator()->form();
             program.UserClick(field);  // a twin gives way to its entry field, which takes the focus
-            Control& typedInto = *form.focus;
+            Control& typedInto = *form.focus();
             const std::vector<Shot> before = Snapshot(form);
             program.UserType(typedInto.id(), text);
             const int messagesBefore = boxes.shown;

@@ -84,7 +84,7 @@ TEST_F(ProgramTest, AClickDoesNotFollowAFocusMoveThatShowedAMessage) {
     program.UserType({"Text9", 0}, u"134506");
     program.UserClick({"cmdConvert"});
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(form().focus->id().ToString(), "cmdConvert");
+    EXPECT_EQ(form().focus()->id().ToString(), "cmdConvert");
     EXPECT_EQ(form()("Text9", 0).text, u"134506");
     EXPECT_EQ(form()("Label6", 0).text, u"未");  // the conversion did not run
     // The second click converts.
@@ -98,7 +98,7 @@ TEST_F(ProgramTest, TabFollowsTabIndicesAndSkipsHiddenControls) {
     std::vector<std::string> visited;
     for (int i = 0; i < 17; ++i) {
         program.UserKey(Key::Tab, Modifiers::None);
-        visited.push_back(form().focus->id().ToString());
+        visited.push_back(form().focus()->id().ToString());
     }
     // From moment 1 (tab 42) on, the hidden entry fields are skipped; only the selected option of
     // a group is a stop (entering the dhms field selected Option3). Tabbing onto the day twin
@@ -115,7 +115,7 @@ TEST_F(ProgramTest, TabFollowsTabIndicesAndSkipsHiddenControls) {
 TEST_F(ProgramTest, ShiftTabGoesBackward) {
     program.Start();
     program.UserKey(Key::Tab, Modifiers::Shift);
-    EXPECT_EQ(form().focus->id().ToString(), "Text8(0)");  // 41, before moment 1 at 42
+    EXPECT_EQ(form().focus()->id().ToString(), "Text8(0)");  // 41, before moment 1 at 42
 }
 
 TEST_F(ProgramTest, EnterAndSpaceOnAFocusedButtonClickIt) {
@@ -134,7 +134,7 @@ TEST_F(ProgramTest, ClosingAsksAndEndsOnlyWhenConfirmed) {
     boxes.next = MessageAnswer::Cancel;
     program.UserClose();
     EXPECT_FALSE(program.ended());
-    EXPECT_EQ(program.zelvorinM.WindowSwitch, ZelvorinM::kNormal);
+    EXPECT_EQ(program.zelvorinM.WindowSwitch, ZelvorinM::Switch::Normal);
     boxes.next = MessageAnswer::Ok;
     program.UserClose();
     EXPECT_TRUE(program.ended());
@@ -149,8 +149,8 @@ TEST_F(ProgramTest, SwitchingReplacesTheWindowWithoutAsking) {
     EXPECT_EQ(form().design().name, "ZelvorinF2");
     EXPECT_NE(program.windowGeneration(), generation);
     EXPECT_TRUE(boxes.shown.empty());
-    EXPECT_EQ(program.zelvorinM.WindowSwitch, ZelvorinM::kNormal);
-    EXPECT_EQ(form().focus->id().ToString(), "Text8(1)");
+    EXPECT_EQ(program.zelvorinM.WindowSwitch, ZelvorinM::Switch::Normal);
+    EXPECT_EQ(form().focus()->id().ToString(), "Text8(1)");
 }
 
 // A clock that has moved on to the next year by its second reading.

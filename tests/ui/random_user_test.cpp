@@ -140,7 +140,7 @@ private:
             case Act::DblClick: p.UserDblClick(e.target); break;
             case Act::Type:
             case Act::Edit:
-                if (Control* f = p.activeWindow()->form().focus; f && f->kind() == Kind::TextBox)
+                if (Control* f = p.activeWindow()->form().focus(); f && f->kind() == Kind::TextBox)
                     p.UserType(f->id(), e.act == Act::Type ? e.text : Edited(f->text, e));
                 break;
             case Act::Key: p.UserKey(static_cast<Key>(e.key), static_cast<Modifiers>(e.shift)); break;
@@ -153,7 +153,7 @@ private:
     // Remembers the control a press put the focus on, for as long as it keeps the focus.
     void NotePress(const Event& e) {
         Window* active = program_->activeWindow();
-        const Control* focus = active ? active->form().focus : nullptr;
+        const Control* focus = active ? active->form().focus() : nullptr;
         if (e.act <= Act::DblClick && focus && focus->id() == e.target) pressed_ = e.target;
         else if (!focus || focus->id() != pressed_) pressed_ = {};
     }
@@ -174,15 +174,15 @@ private:
         if (!calc) return "no calculator window";
         Form& form = calc->form();
         const bool manualOpen = p.manual() != nullptr;
-        if (p.zelvorinM.WindowSwitch != (manualOpen ? ZelvorinM::kManualOpen : ZelvorinM::kNormal))
-            return "WindowSwitch is " + std::to_string(p.zelvorinM.WindowSwitch);
+        if (p.zelvorinM.WindowSwitch != (manualOpen ? ZelvorinM::Switch::ManualOpen : ZelvorinM::Switch::Normal))
+            return "WindowSwitch is " + std::to_string(static_cast<int>(p.zelvorinM.WindowSwitch));
         for (int i = 1; i <= 5; ++i) {
             // Each entry field and its display twin share one place: exactly one of them shows.
             const Control& field = form("Text9", i);
             const Control& twin = form("Text7", i - 1);
             if (field.visible == twin.visible)
                 return "Text9(" + std::to_string(i) + ") and its twin both " + (twin.visible ? "visible" : "hidden");
-            const bool focusInPair = form.focus == &field || form.focus == &twin;
+            const bool focusInPair = form.focus() == &field || form.focus() == &twin;
             if (!focusInPair && field.text != twin.text) return "Text9(" + std::to_string(i) + ") differs from its twin";
         }
         for (int i = 0; i < 4; ++i) {
@@ -198,8 +198,8 @@ private:
         if (form("Label5", 0).text != UnitNameOf(form) || form("Label5", 1).text != UnitNameOf(form))
             return "the unit labels do not name the selected unit";
         const Control& dhms = form("Text9", 0);
-        if ((dhms.back == kLightYellow) != (form.focus == &dhms))
-            return form.focus == &dhms ? "the dhms field has the focus but is not yellow"
+        if ((dhms.back == kLightYellow) != (form.focus() == &dhms))
+            return form.focus() == &dhms ? "the dhms field has the focus but is not yellow"
                                        : "the dhms field is yellow without the focus";
         for (Window* window : {calc, static_cast<Window*>(p.manual())})
             if (auto broken = window ? CheckWindow(window->form()) : std::nullopt) return broken;
@@ -208,7 +208,7 @@ private:
 
     // What holds in every open window: where the focus rests, and what the texts may hold.
     std::optional<std::string> CheckWindow(const Form& form) const {
-        const Control* focus = form.focus;
+        const Control* focus = form.focus();
         if (!focus || !form.IsShown(*focus)) return "the focus is not on a shown control";
         // Tab, the arrow keys and a click leave an option focused only once selected; a press
         // that did not become a click (released elsewhere, or taken by a message box) may leave

@@ -320,7 +320,7 @@ void Run::Execute(const std::vector<Token>& t) {
         Need(t, 2);
         if (!t[1].quoted) throw ParseError{"type wants a quoted text"};
         if (program_.ended()) throw Failure{"the program has ended"};
-        Control* focused = program_.activeWindow()->form().focus;
+        Control* focused = program_.activeWindow()->form().focus();
         if (!focused || focused->kind() != Kind::TextBox) throw Failure{"the focus is not in a text box"};
         program_.UserType(focused->id(), FromUtf8(t[1].text));
     } else if (verb == "key") {
@@ -374,7 +374,7 @@ void Run::Expect(const std::vector<Token>& t) {
     } else if (what == "focus") {
         Need(t, 3);
         Window* window = program_.activeWindow();
-        const Control* focus = window ? window->form().focus : nullptr;
+        const Control* focus = window ? window->form().focus() : nullptr;
         const std::string actual = focus ? focus->id().ToString() : "no focus";
         if (actual != t[2].text) throw got("focus " + t[2].text, "focus " + actual);
     } else if (what == "back") {

@@ -23,7 +23,7 @@ ManualWindow::ManualWindow(Program& program)
       outerHeight_(ManualWindowDesign().clientHeight + kFrameHeight) {}
 
 void ManualWindow::Form_Load() {
-    program_.zelvorinM.WindowSwitch = ZelvorinM::kManualOpen;
+    program_.zelvorinM.WindowSwitch = ZelvorinM::Switch::ManualOpen;
     box_.text = UsageText();
     Form_Resize();
 }

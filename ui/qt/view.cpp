@@ -197,13 +197,13 @@ bool View::HoldsFocus(const QObject* object) const {
     Window& window = target->form->window();
     if (&window != program_.activeWindow()) return false;
     const Control& control = ControlOf(*target);
-    return window.form().focus == &control && window.form().IsShown(control);
+    return window.form().focus() == &control && window.form().IsShown(control);
 }
 
 void View::SyncFocus() {
     for (FormView* form : {calculator_.get(), manual_.get()}) {
         if (!form) continue;
-        const Control* focus = form->window().form().focus;
+        const Control* focus = form->window().form().focus();
         QWidget* widget = form->WidgetOf(focus);
         // The style draws the focus cue of a button only after keyboard use.
         QWidget* top = form->topLevel();

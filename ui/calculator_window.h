@@ -13,10 +13,7 @@ namespace zel {
 
 // An entry field of the conversion or arithmetic section and its display twin, which shows the
 // field's text while the field is not being edited.
-struct EntryPair {
-    Control& field;
-    Control& twin;
-};
+struct EntryPair { Control &field, &twin; };
 
 // Every control the handlers use, resolved once when the window is built: a name missing from
 // the design table stops the program as the window is created, not in some handler later.
@@ -105,11 +102,7 @@ private:
     bool ShowDuration(double T);
     // A handler under the controls and the event that run it; the handler gets the index of the
     // control among them.
-    struct EventArgs {
-        int index;
-        Key key;
-        Modifiers modifiers;
-    };
+    struct EventArgs { int index; Key key; Modifiers modifiers; };
     struct HandlerRoute {
         std::vector<Control*> controls;
         ControlEvent event;

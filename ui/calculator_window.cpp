@@ -1,5 +1,6 @@
 #include "ui/calculator_window.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -11,7 +12,6 @@
 #include "core/moment_entry.h"
 #include "core/number_text.h"
 #include "core/text.h"
-#include "ui/keys.h"
 #include "ui/messages.h"
 #include "ui/program.h"
 
@@ -19,25 +19,13 @@ namespace zel {
 
 namespace {
 
-// The unit options in order dhms, day, hour, min, sec: option name, field index of Text9, and
-// the unit name the arithmetic section shows while it is selected (dhms computes in days).
-struct UnitOption {
-    Unit unit;
-    const char* option;
-    int field;
-    std::u16string_view arithmeticUnit;
-};
-constexpr std::array<UnitOption, 5> kUnitOptions{{
-    {Unit::Dhms, "Option3", 0, u"day"},
-    {Unit::Day, "Option4", 1, u"day"},
-    {Unit::Hour, "Option5", 2, u"hour"},
-    {Unit::Min, "Option6", 3, u"min"},
-    {Unit::Sec, "Option7", 4, u"sec"},
-}};
+// The unit the arithmetic section shows while each unit option is selected, in the order of
+// Unit: dhms computes in days.
+constexpr std::array<std::u16string_view, 5> kArithmeticUnits{u"day", u"day", u"hour", u"min", u"sec"};
 
 constexpr int kDhmsField = 0;
+constexpr int kUnitCount = static_cast<int>(kArithmeticUnits.size());  // the unit fields paired with twins: 1 to 4
 constexpr int kOperandField = 5;
-constexpr int kMarkCount = 4;
 constexpr int kConversionMark = 0;
 constexpr int kDifferenceMark = 1;
 constexpr int kArithmeticMark = 2;
@@ -51,59 +39,58 @@ constexpr int kFirstYearBox = 2;  // the year box of moment field i is Text8(i +
 constexpr std::u16string_view kNotDone = u"未";
 constexpr std::u16string_view kDone = u"済";
 
-int FieldOf(Unit unit) { return kUnitOptions[static_cast<std::size_t>(unit)].field; }
-
 }  // namespace
 
-CalculatorWindow::CalculatorWindow(Program& program, const WindowDesign& design) : Window(program, design) {}
-
-bool CalculatorWindow::isFull() const { return form_.design().name == FullWindowDesign().name; }
+CalculatorWindow::CalculatorWindow(Program& program, CalculatorSize size)
+    : Window(program, size == CalculatorSize::Full ? FullWindowDesign() : MiniWindowDesign()),
+      c_{form_, size == CalculatorSize::Full},
+      routes_(RoutesOf(c_)) {}
 
 // ---- Lifecycle
 
 void CalculatorWindow::Form_Load() {
-    for (int i = 0; i <= 4; ++i) form_("Text7", i).text.clear();
-    for (int i = 0; i <= 5; ++i) form_("Text9", i).text.clear();
-    form_("Text6").text.clear();
+    for (Control* twin : c_.twins) twin->text.clear();
+    for (Control* field : c_.fields) field->text.clear();
+    c_.result.text.clear();
     // One reading of the clock for the moments and the years, so that a load in the last
     // second of a year cannot pair 31 December with the next year.
     const LocalDateTime now = program_.Now();
-    form_("Text8", 0).text = MomentTextZeroSeconds(now);
-    form_("Text8", 1).text = form_("Text8", 0).text;
-    form_("Text8", 2).text = YearText(now);
-    form_("Text8", 3).text = form_("Text8", 2).text;
-    form_.BringToFront(form_("Text8", 0));
-    form_.BringToFront(form_("Text8", 1));
+    c_.moments[0].text = MomentTextZeroSeconds(now);
+    c_.moments[1].text = c_.moments[0].text;
+    c_.moments[2].text = YearText(now);
+    c_.moments[3].text = c_.moments[2].text;
+    form_.BringToFront(c_.moments[0]);
+    form_.BringToFront(c_.moments[1]);
 }
 
 void CalculatorWindow::Form_Activate() {
     ZelvorinM& m = program_.zelvorinM;
-    if (m.WindowSwitch == ZelvorinM::kManualOpen) {
-        m.WindowSwitch = ZelvorinM::kNormal;
+    if (m.WindowSwitch == ZelvorinM::Switch::ManualOpen) {
+        m.WindowSwitch = ZelvorinM::Switch::Normal;
         return;
     }
-    m.WindowSwitch = ZelvorinM::kNormal;
+    m.WindowSwitch = ZelvorinM::Switch::Normal;
     // Visiting every entry field hands each pair over to its display twin and leaves the hour
     // unit selected; the visits' focus handling runs after this handler, in this order.
-    for (int i : {1, 2, 3, 4, 5, 0, 2}) program_.SetFocus(*this, form_("Text9", i));
-    program_.SetFocus(*this, form_("Text8", 1));
-    if (form_("Option8").selected) signPlus = true;
+    for (int i : {1, 2, 3, 4, 5, 0, 2}) program_.SetFocus(*this, c_.fields[i]);
+    program_.SetFocus(*this, c_.moments[1]);
+    if (c_.plus.selected) signPlus_ = true;
 }
 
 void CalculatorWindow::Form_Unload(bool& cancel) {
-    if (program_.zelvorinM.WindowSwitch != ZelvorinM::kNormal) return;
+    if (program_.zelvorinM.WindowSwitch != ZelvorinM::Switch::Normal) return;
     const MessageAnswer answer =
         program_.MsgBox(messages::kCloseQuestion, MessageButtons::OkCancel, messages::kCloseTitle);
     if (answer == MessageAnswer::Cancel) cancel = true;
 }
 
 void CalculatorWindow::cmd2Mini_Click() {
-    program_.zelvorinM.WindowSwitch = ZelvorinM::kToMini;
+    program_.zelvorinM.WindowSwitch = ZelvorinM::Switch::ToMini;
     if (program_.CloseCalculator(*this)) program_.ShowCalculator(CalculatorSize::Mini);
 }
 
 void CalculatorWindow::cmd2Big_Click() {
-    program_.zelvorinM.WindowSwitch = ZelvorinM::kToFull;
+    program_.zelvorinM.WindowSwitch = ZelvorinM::Switch::ToFull;
     if (program_.CloseCalculator(*this)) program_.ShowCalculator(CalculatorSize::Full);
 }
 
@@ -111,110 +98,102 @@ void CalculatorWindow::cmdManu_Click() { program_.ShowManual(); }
 
 // ---- Event routing
 
-namespace {
-
-// Every handler of the calculator window, under the control and event that run it.
-struct EventArgs {
-    int index, keyCode, shift;
-};
-struct HandlerRoute {
-    std::string_view control;
-    ControlEvent event;
-    void (*run)(CalculatorWindow&, const EventArgs&);
-};
-using E = ControlEvent;
-using W = CalculatorWindow;
-using A = EventArgs;
-constexpr HandlerRoute kRoutes[] = {
-    {"Text8", E::GotFocus, [](W& w, const A& a) { w.Text8_GotFocus(a.index); }},
-    {"Text8", E::LostFocus, [](W& w, const A& a) { w.Text8_LostFocus(a.index); }},
-    {"Text8", E::KeyDown, [](W& w, const A& a) { w.Text8_KeyDown(a.index, a.keyCode, a.shift); }},
-    {"Text8", E::DblClick, [](W& w, const A& a) { w.Text8_DblClick(a.index); }},
-    {"cmdClearK", E::Click, [](W& w, const A&) { w.cmdClearK_Click(); }},
-    {"cmdCalc", E::Click, [](W& w, const A&) { w.cmdCalc_Click(); }},
-    {"cmdKeika", E::Click, [](W& w, const A&) { w.cmdKeika_Click(); }},
-    {"Text7", E::GotFocus, [](W& w, const A& a) { w.Text7_GotFocus(a.index); }},
-    {"Text9", E::GotFocus, [](W& w, const A& a) { w.Text9_GotFocus(a.index); }},
-    {"Text9", E::LostFocus, [](W& w, const A& a) { w.Text9_LostFocus(a.index); }},
-    {"Text9", E::KeyDown, [](W& w, const A& a) { w.Text9_KeyDown(a.index, a.keyCode, a.shift); }},
-    {"cmdConvert", E::Click, [](W& w, const A&) { w.cmdConvert_Click(); }},
-    {"cmdClearV", E::Click, [](W& w, const A&) { w.cmdClearV_Click(); }},
-    {"Option3", E::Click, [](W& w, const A&) { w.OptionUnit_Click(Unit::Dhms); }},
-    {"Option4", E::Click, [](W& w, const A&) { w.OptionUnit_Click(Unit::Day); }},
-    {"Option5", E::Click, [](W& w, const A&) { w.OptionUnit_Click(Unit::Hour); }},
-    {"Option6", E::Click, [](W& w, const A&) { w.OptionUnit_Click(Unit::Min); }},
-    {"Option7", E::Click, [](W& w, const A&) { w.OptionUnit_Click(Unit::Sec); }},
-    {"cmdCalcT", E::Click, [](W& w, const A&) { w.cmdCalcT_Click(); }},
-    {"cmdClearT", E::Click, [](W& w, const A&) { w.cmdClearT_Click(); }},
-    {"Option8", E::Click, [](W& w, const A&) { w.Option8_Click(); }},
-    {"Option9", E::Click, [](W& w, const A&) { w.Option9_Click(); }},
-    {"Text6", E::KeyDown, [](W& w, const A& a) { w.Text6_KeyDown(a.keyCode, a.shift); }},
-    {"cmdClear", E::Click, [](W& w, const A&) { w.cmdClear_Click(); }},
-    {"Label4", E::Click, [](W& w, const A& a) { w.Label4_Click(a.index); }},
-    {"cmd2Mini", E::Click, [](W& w, const A&) { w.cmd2Mini_Click(); }},
-    {"cmd2Big", E::Click, [](W& w, const A&) { w.cmd2Big_Click(); }},
-    {"cmdManu", E::Click, [](W& w, const A&) { w.cmdManu_Click(); }},
-};
-
-const HandlerRoute* RouteOf(const Control& c, ControlEvent event) {
-    for (const HandlerRoute& route : kRoutes)
-        if (route.event == event && route.control == c.name()) return &route;
-    return nullptr;
+// Every handler of the calculator window, under the controls and the event that run it.
+std::vector<CalculatorWindow::HandlerRoute> CalculatorWindow::RoutesOf(const CalculatorControls& c) {
+    using E = ControlEvent;
+    using W = CalculatorWindow;
+    using A = EventArgs;
+    return {
+        {c.moments.all(), E::GotFocus, [](W& w, const A& a) { w.Text8_GotFocus(a.index); }},
+        {c.moments.all(), E::LostFocus, [](W& w, const A& a) { w.Text8_LostFocus(a.index); }},
+        {c.moments.all(), E::KeyDown, [](W& w, const A& a) { w.Text8_KeyDown(a.index, a.key, a.modifiers); }},
+        {c.moments.all(), E::DblClick, [](W& w, const A& a) { w.Text8_DblClick(a.index); }},
+        {{&c.cmdClearK}, E::Click, [](W& w, const A&) { w.cmdClearK_Click(); }},
+        {{&c.cmdCalc}, E::Click, [](W& w, const A&) { w.cmdCalc_Click(); }},
+        {{&c.cmdKeika}, E::Click, [](W& w, const A&) { w.cmdKeika_Click(); }},
+        {c.twins.all(), E::GotFocus, [](W& w, const A& a) { w.Text7_GotFocus(a.index); }},
+        {c.fields.all(), E::GotFocus, [](W& w, const A& a) { w.Text9_GotFocus(a.index); }},
+        {c.fields.all(), E::LostFocus, [](W& w, const A& a) { w.Text9_LostFocus(a.index); }},
+        {c.fields.all(), E::KeyDown, [](W& w, const A& a) { w.Text9_KeyDown(a.index, a.key, a.modifiers); }},
+        {{&c.cmdConvert}, E::Click, [](W& w, const A&) { w.cmdConvert_Click(); }},
+        {{&c.cmdClearV}, E::Click, [](W& w, const A&) { w.cmdClearV_Click(); }},
+        {c.unitOptions.all(), E::Click, [](W& w, const A& a) { w.OptionUnit_Click(static_cast<Unit>(a.index)); }},
+        {{&c.cmdCalcT}, E::Click, [](W& w, const A&) { w.cmdCalcT_Click(); }},
+        {{&c.cmdClearT}, E::Click, [](W& w, const A&) { w.cmdClearT_Click(); }},
+        {{&c.plus}, E::Click, [](W& w, const A&) { w.Option8_Click(); }},
+        {{&c.minus}, E::Click, [](W& w, const A&) { w.Option9_Click(); }},
+        {{&c.result}, E::KeyDown, [](W& w, const A& a) { w.Text6_KeyDown(a.key, a.modifiers); }},
+        {{&c.cmdClear}, E::Click, [](W& w, const A&) { w.cmdClear_Click(); }},
+        {c.titles, E::Click, [](W& w, const A& a) { w.Label4_Click(a.index); }},
+        {{c.cmd2Mini}, E::Click, [](W& w, const A&) { w.cmd2Mini_Click(); }},
+        {{c.cmd2Big}, E::Click, [](W& w, const A&) { w.cmd2Big_Click(); }},
+        {{&c.cmdManu}, E::Click, [](W& w, const A&) { w.cmdManu_Click(); }},
+    };
 }
 
-}  // namespace
-
-void CalculatorWindow::Route(const Control& c, ControlEvent event, int keyCode, int shift) {
-    if (const HandlerRoute* route = RouteOf(c, event)) route->run(*this, {c.index(), keyCode, shift});
+std::pair<const CalculatorWindow::HandlerRoute*, int> CalculatorWindow::RouteOf(const Control& c,
+                                                                                ControlEvent event) const {
+    for (const HandlerRoute& route : routes_) {
+        const auto at = std::find(route.controls.begin(), route.controls.end(), &c);
+        if (route.event == event && at != route.controls.end())
+            return {&route, static_cast<int>(at - route.controls.begin())};
+    }
+    return {nullptr, 0};
 }
 
-bool CalculatorWindow::Handles(const Control& c, ControlEvent event) const { return RouteOf(c, event) != nullptr; }
+void CalculatorWindow::Route(const Control& c, ControlEvent event, Key key, Modifiers modifiers) {
+    if (const auto [route, index] = RouteOf(c, event); route) route->run(*this, {index, key, modifiers});
+}
+
+bool CalculatorWindow::Handles(const Control& c, ControlEvent event) const { return RouteOf(c, event).first; }
 
 void CalculatorWindow::GotFocus(Control& c) { Route(c, ControlEvent::GotFocus); }
 void CalculatorWindow::LostFocus(Control& c) { Route(c, ControlEvent::LostFocus); }
 void CalculatorWindow::Click(Control& c) { Route(c, ControlEvent::Click); }
 void CalculatorWindow::DblClick(Control& c) { Route(c, ControlEvent::DblClick); }
-void CalculatorWindow::KeyDown(Control& c, int keyCode, int shift) { Route(c, ControlEvent::KeyDown, keyCode, shift); }
+void CalculatorWindow::KeyDown(Control& c, Key key, Modifiers modifiers) { Route(c, ControlEvent::KeyDown, key, modifiers); }
 
 // ---- Status marks and shared routines
 
 void CalculatorWindow::SetMark(int index, bool done) {
-    Control& mark = form_("Label6", index);
+    Control& mark = c_.marks[index];
     mark.text = std::u16string(done ? kDone : kNotDone);
     mark.fore = done ? kBlue : kRed;
 }
 
 void CalculatorWindow::ResetStatusMarks() {
-    for (int i = 0; i < kMarkCount; ++i) SetMark(i, false);
+    for (int i = kConversionMark; i <= kElapsedMark; ++i) SetMark(i, false);
 }
 
 void CalculatorWindow::ClearOtherUnits() {
-    for (const UnitOption& u : kUnitOptions) {
-        if (form_(u.option).selected) continue;
-        form_("Text9", u.field).text.clear();
-        if (u.field != kDhmsField) form_("Text7", u.field - 1).text.clear();
+    for (int i = kDhmsField; i < kUnitCount; ++i) {
+        if (c_.unitOptions[i].selected) continue;
+        c_.fields[i].text.clear();
+        if (i != kDhmsField) c_.Pair(i).twin.text.clear();
     }
 }
 
-bool CalculatorWindow::ConversionSectionEmpty() {
+bool CalculatorWindow::ConversionSectionEmpty() const {
     // Exactly empty: a text of blanks counts as something entered.
-    bool empty = form_("Text9", kDhmsField).text.empty();
-    for (int i = 0; i <= 3; ++i) empty = empty && form_("Text7", i).text.empty();
+    bool empty = c_.fields[kDhmsField].text.empty();
+    for (int i = kDhmsField + 1; i < kUnitCount; ++i) empty = empty && c_.Pair(i).twin.text.empty();
     return empty;
 }
 
-Unit CalculatorWindow::SelectedUnit() {
-    for (const UnitOption& u : kUnitOptions)
-        if (form_(u.option).selected) return u.unit;
+Unit CalculatorWindow::SelectedUnit() const {
+    for (int i = kDhmsField; i < kUnitCount; ++i)
+        if (c_.unitOptions[i].selected) return static_cast<Unit>(i);
     return Unit::Hour;  // one option of the group is always selected
 }
 
-void CalculatorWindow::HandOverToTwin(int fieldIndex) {
-    Control& field = form_("Text9", fieldIndex);
-    Control& twin = form_("Text7", fieldIndex - 1);
-    twin.text = field.text;
-    field.visible = false;
-    twin.visible = true;
+void CalculatorWindow::HandOverToTwin(EntryPair pair) {
+    pair.twin.text = pair.field.text;
+    pair.field.visible = false;
+    pair.twin.visible = true;
+}
+
+void CalculatorWindow::ShowUnitTwins() {
+    for (int i = kDhmsField + 1; i < kUnitCount; ++i) HandOverToTwin(c_.Pair(i));
 }
 
 bool CalculatorWindow::ShowDuration(double T) {
@@ -227,16 +206,12 @@ bool CalculatorWindow::ShowDuration(double T) {
 }
 
 void CalculatorWindow::WriteDuration(const DurationTexts& texts) {
-    form_("Text9", 4).text = texts.sec;
-    form_("Text9", 3).text = texts.min;
-    form_("Text9", 2).text = texts.hour;
-    form_("Text9", 1).text = texts.day;
-    form_("Text9", 0).text = texts.dhms;
-    for (int i = 1; i <= 4; ++i) form_("Text7", i - 1).text = form_("Text9", i).text;
-    for (int i = 1; i <= 4; ++i) {
-        form_("Text9", i).visible = false;
-        form_("Text7", i - 1).visible = true;
-    }
+    UnitField(Unit::Sec).text = texts.sec;
+    UnitField(Unit::Min).text = texts.min;
+    UnitField(Unit::Hour).text = texts.hour;
+    UnitField(Unit::Day).text = texts.day;
+    UnitField(Unit::Dhms).text = texts.dhms;
+    ShowUnitTwins();
 }
 
 // ---- Moment section: the fields
@@ -246,16 +221,16 @@ void CalculatorWindow::Text8_GotFocus(int) {
     SetMark(kElapsedMark, false);
 }
 
-void CalculatorWindow::Text8_KeyDown(int Index, int KeyCode, int Shift) {
-    if (KeyCode != keys::kEnter) return;
-    if (Shift == 0 || Shift == keys::kShift)
-        program_.SetFocus(*this, form_("Text8", kMomentEnterTarget[static_cast<std::size_t>(Index)]));
-    else if (Shift == keys::kCtrl)
-        program_.SetFocus(*this, form_("Text9", kDhmsField));
+void CalculatorWindow::Text8_KeyDown(int Index, Key KeyCode, Modifiers Shift) {
+    if (KeyCode != Key::Enter) return;
+    if (Shift == Modifiers::None || Shift == Modifiers::Shift)
+        program_.SetFocus(*this, c_.moments[kMomentEnterTarget[static_cast<std::size_t>(Index)]]);
+    else if (Shift == Modifiers::Ctrl)
+        program_.SetFocus(*this, c_.fields[kDhmsField]);
 }
 
 void CalculatorWindow::Text8_LostFocus(int Index) {
-    Control& field = form_("Text8", Index);
+    Control& field = c_.moments[Index];
     if (Index < kFirstYearBox) {
         const std::u16string typed = TrimSpaces(field.text);
         if (std::optional<std::u16string> moment = NormaliseMoment(typed, program_.Now())) {
@@ -277,17 +252,17 @@ void CalculatorWindow::Text8_DblClick(int Index) {
     // The moment and its year come from one reading of the clock, as at load.
     const LocalDateTime now = program_.Now();
     if (Index < kFirstYearBox) {
-        form_("Text8", Index).text = MomentText(now);
-        form_("Text8", Index + kFirstYearBox).text = YearText(now);
+        c_.moments[Index].text = MomentText(now);
+        c_.moments[Index + kFirstYearBox].text = YearText(now);
     } else {
-        form_("Text8", Index).text = YearText(now);
+        c_.moments[Index].text = YearText(now);
     }
 }
 
 void CalculatorWindow::cmdClearK_Click() {
-    if (form_("Label6", kElapsedMark).text == kNotDone) return;
-    form_("Text8", 0).text.clear();
-    form_("Text8", 2).text.clear();
+    if (c_.marks[kElapsedMark].text == kNotDone) return;
+    c_.moments[0].text.clear();
+    c_.moments[2].text.clear();
     SetMark(kElapsedMark, false);
 }
 
@@ -295,7 +270,7 @@ void CalculatorWindow::cmdClearK_Click() {
 
 void CalculatorWindow::cmdCalc_Click() {
     const std::optional<double> T =
-        MomentDifference(form_("Text8", 3).text, form_("Text8", 1).text, form_("Text8", 2).text, form_("Text8", 0).text);
+        MomentDifference(c_.moments[3].text, c_.moments[1].text, c_.moments[2].text, c_.moments[0].text);
     std::optional<DurationTexts> texts = T ? DurationTextsFor(*T) : std::nullopt;
     if (!texts) {
         program_.MsgBox(messages::kMomentsNotDates);
@@ -304,15 +279,13 @@ void CalculatorWindow::cmdCalc_Click() {
     // The seconds show T itself, with its fraction should a time piece have had one.
     texts->sec = GeneralNumberText(*T);
     WriteDuration(*texts);
-    program_.SetFocus(*this, form_("cmdCalc"));
+    program_.SetFocus(*this, c_.cmdCalc);
     SetMark(kConversionMark, true);
     SetMark(kDifferenceMark, true);
     SetMark(kArithmeticMark, false);
     SetMark(kElapsedMark, false);
-    form_("Text6").text.clear();
-    program_.SelectOption(*this, form_("Option5"));
-    // Whatever the hour option's selection did to the marks, the difference is done.
-    SetMark(kDifferenceMark, true);
+    c_.result.text.clear();
+    program_.SelectOption(*this, c_.unitOptions[static_cast<int>(Unit::Hour)]);
 }
 
 void CalculatorWindow::cmdKeika_Click() {
@@ -321,15 +294,15 @@ void CalculatorWindow::cmdKeika_Click() {
         return;
     }
     const Unit unit = SelectedUnit();
-    const std::optional<double> days = DurationDays(unit, form_("Text9", FieldOf(unit)).text);
+    const std::optional<double> days = DurationDays(unit, UnitField(unit).text);
     const std::optional<LocalDateTime> result =
-        days ? ElapsedMoment(form_("Text8", 3).text, form_("Text8", 1).text, *days) : std::nullopt;
+        days ? ElapsedMoment(c_.moments[3].text, c_.moments[1].text, *days) : std::nullopt;
     if (!result) {
         program_.MsgBox(messages::kElapsedRejected);
         return;
     }
-    form_("Text8", 0).text = MomentText(*result);
-    form_("Text8", 2).text = YearText(*result);
+    c_.moments[0].text = MomentText(*result);
+    c_.moments[2].text = YearText(*result);
     SetMark(kElapsedMark, true);
     SetMark(kArithmeticMark, false);
     SetMark(kDifferenceMark, false);
@@ -338,36 +311,35 @@ void CalculatorWindow::cmdKeika_Click() {
 // ---- Conversion section: entry fields and their twins
 
 void CalculatorWindow::Text7_GotFocus(int Index) {
-    Control& twin = form_("Text7", Index);
-    Control& field = form_("Text9", Index + 1);
-    field.text = twin.text;
-    field.visible = true;
-    program_.SetFocus(*this, field);
-    twin.visible = false;
+    const EntryPair pair = c_.PairOfTwin(Index);
+    pair.field.text = pair.twin.text;
+    pair.field.visible = true;
+    program_.SetFocus(*this, pair.field);
+    pair.twin.visible = false;
 }
 
 void CalculatorWindow::Text9_GotFocus(int Index) {
-    Control& field = form_("Text9", Index);
-    if (Index == kOperandField || (Index >= 1 && Index <= 4)) {
-        Control& twin = form_("Text7", Index - 1);
-        field.text = twin.text;
-        twin.visible = false;
+    Control& field = c_.fields[Index];
+    if (Index != kDhmsField) {
+        const EntryPair pair = c_.Pair(Index);
+        field.text = pair.twin.text;
+        pair.twin.visible = false;
     }
     if (Index == kOperandField) {
         SetMark(kArithmeticMark, false);
         return;
     }
-    program_.SelectOption(*this, form_(kUnitOptions[static_cast<std::size_t>(Index)].option));
+    program_.SelectOption(*this, c_.unitOptions[Index]);
     if (Index == kDhmsField) field.back = kLightYellow;
     ResetStatusMarks();
 }
 
 void CalculatorWindow::Text9_LostFocus(int Index) {
     if (Index != kDhmsField) {
-        HandOverToTwin(Index);
+        HandOverToTwin(c_.Pair(Index));
         return;
     }
-    Control& field = form_("Text9", kDhmsField);
+    Control& field = c_.fields[kDhmsField];
     field.back = kWindowBack;
     const std::u16string typed = field.text;
     if (typed.empty()) return;
@@ -379,15 +351,15 @@ void CalculatorWindow::Text9_LostFocus(int Index) {
     }
 }
 
-void CalculatorWindow::Text9_KeyDown(int Index, int KeyCode, int Shift) {
-    if (KeyCode != keys::kEnter) return;
-    if (Shift == keys::kCtrl) {
-        Control& operand = form_("Text9", kOperandField);
+void CalculatorWindow::Text9_KeyDown(int Index, Key KeyCode, Modifiers Shift) {
+    if (KeyCode != Key::Enter) return;
+    if (Shift == Modifiers::Ctrl) {
+        Control& operand = c_.fields[kOperandField];
         operand.visible = true;
         program_.SetFocus(*this, operand);
         return;
     }
-    program_.SetFocus(*this, form_("cmdConvert"));
+    program_.SetFocus(*this, c_.cmdConvert);
     if (Index != kOperandField) ClearOtherUnits();
 }
 
@@ -401,33 +373,28 @@ void CalculatorWindow::cmdConvert_Click() {
         text.append(messages::kNoDuration).append(kBlankLine).append(messages::kTreatedAsZero);
         program_.MsgBox(text);
     }
-    for (int i = 1; i <= 4; ++i) form_("Text9", i).text = form_("Text7", i - 1).text;
+    for (int i = kDhmsField + 1; i < kUnitCount; ++i) c_.Pair(i).field.text = c_.Pair(i).twin.text;
 
     const Unit unit = SelectedUnit();
-    const std::optional<double> T = DurationSeconds(unit, form_("Text9", FieldOf(unit)).text);
+    const std::optional<double> T = DurationSeconds(unit, UnitField(unit).text);
     if (!T || !ShowDuration(*T)) {
         program_.MsgBox(messages::kConversionError);
         return;
     }
     SetMark(kConversionMark, true);
-    form_("Text6").text.clear();
+    c_.result.text.clear();
 }
 
 void CalculatorWindow::cmdClearV_Click() {
-    for (int i = 0; i <= 4; ++i) form_("Text9", i).text.clear();
-    for (int i = 0; i <= 3; ++i) form_("Text7", i).text.clear();
-    for (int i = 1; i <= 4; ++i) {
-        form_("Text9", i).visible = false;
-        form_("Text7", i - 1).visible = true;
-    }
+    for (int i = kDhmsField; i < kUnitCount; ++i) c_.fields[i].text.clear();
+    ShowUnitTwins();  // which empties the twins as well
     ResetStatusMarks();
 }
 
 void CalculatorWindow::OptionUnit_Click(Unit unit) {
-    const std::u16string_view name = kUnitOptions[static_cast<std::size_t>(unit)].arithmeticUnit;
-    form_("Label5", 0).text = name;
-    form_("Label5", 1).text = name;
-    form_("Text6").text.clear();
+    const std::u16string_view name = kArithmeticUnits[static_cast<std::size_t>(unit)];
+    for (Control* caption : c_.unitCaptions) caption->text = name;
+    c_.result.text.clear();
     SetMark(kArithmeticMark, false);
 }
 
@@ -440,43 +407,44 @@ void CalculatorWindow::cmdCalcT_Click() {
     }
     const Unit unit = SelectedUnit();
     if (unit == Unit::Dhms) program_.MsgBox(messages::kComputedInDays);
-    const std::optional<double> L = LeftOperand(unit, form_("Text9", FieldOf(unit)).text);
+    const std::optional<double> L = LeftOperand(unit, UnitField(unit).text);
     const std::optional<double> R =
-        L ? SumOrDifference(*L, form_("Text9", kOperandField).text, form_("Option8").selected) : std::nullopt;
+        L ? SumOrDifference(*L, c_.fields[kOperandField].text, c_.plus.selected) : std::nullopt;
     // A number beyond a double is reported rather than shown as a result.
     if (!R) {
         program_.MsgBox(messages::kConversionError);
         return;
     }
-    form_("Text6").text = GeneralNumberText(*R);
+    c_.result.text = GeneralNumberText(*R);
     SetMark(kArithmeticMark, true);
 }
 
 void CalculatorWindow::cmdClearT_Click() {
-    form_("Text9", kOperandField).text.clear();
-    form_("Text6").text.clear();
-    form_("Text7", kOperandField - 1).text.clear();
+    const EntryPair operand = c_.Pair(kOperandField);
+    operand.field.text.clear();
+    c_.result.text.clear();
+    operand.twin.text.clear();
     SetMark(kArithmeticMark, false);
 }
 
 void CalculatorWindow::Option8_Click() {
-    if (signPlus) return;
+    if (signPlus_) return;
     SetMark(kArithmeticMark, false);
-    signPlus = true;
+    signPlus_ = true;
 }
 
 void CalculatorWindow::Option9_Click() {
-    if (!signPlus) return;
+    if (!signPlus_) return;
     SetMark(kArithmeticMark, false);
-    signPlus = false;
+    signPlus_ = false;
 }
 
-void CalculatorWindow::Text6_KeyDown(int KeyCode, int Shift) {
-    if (KeyCode != keys::kEnter) return;
-    if (Shift == keys::kCtrl) {
-        program_.SetFocus(*this, form_("Text8", 1));
-    } else if (Shift == 0 || Shift == keys::kShift) {
-        Control& operand = form_("Text9", kOperandField);
+void CalculatorWindow::Text6_KeyDown(Key KeyCode, Modifiers Shift) {
+    if (KeyCode != Key::Enter) return;
+    if (Shift == Modifiers::Ctrl) {
+        program_.SetFocus(*this, c_.moments[1]);
+    } else if (Shift == Modifiers::None || Shift == Modifiers::Shift) {
+        Control& operand = c_.fields[kOperandField];
         operand.visible = true;
         program_.SetFocus(*this, operand);
     }
@@ -485,7 +453,7 @@ void CalculatorWindow::Text6_KeyDown(int KeyCode, int Shift) {
 // ---- Result clear and section titles
 
 void CalculatorWindow::cmdClear_Click() {
-    if (form_("Label6", kDifferenceMark).text == kNotDone) return;
+    if (c_.marks[kDifferenceMark].text == kNotDone) return;
     cmdClearV_Click();
     ResetStatusMarks();
 }
@@ -495,28 +463,18 @@ void CalculatorWindow::Label4_Click(int Index) {
     // to its display twin. The commands read the twins, and the conversion copies them over the
     // entry fields: without this the text being typed would be lost. The field keeps the focus
     // and stays in edit.
-    for (int i = 1; i <= kOperandField; ++i) {
-        const Control& field = form_("Text9", i);
-        if (field.visible) form_("Text7", i - 1).text = field.text;
+    for (int i = kDhmsField + 1; i <= kOperandField; ++i) {
+        const EntryPair pair = c_.Pair(i);
+        if (pair.field.visible) pair.twin.text = pair.field.text;
     }
-    static constexpr const char* kCommands[] = {"cmdCalcT", "cmdCalc", "cmdConvert"};
-    switch (Index) {
-        case 0:
-            cmdCalcT_Click();
-            break;
-        case 1:
-            cmdCalc_Click();
-            break;
-        case 2:
-            cmdConvert_Click();
-            break;
-        default:
-            return;
-    }
+    // Each title runs its section's command: arithmetic, moment difference, conversion.
+    Control* const commands[] = {&c_.cmdCalcT, &c_.cmdCalc, &c_.cmdConvert};
+    Control& command = *commands[Index];
+    Click(command);
     // The conversion hands every unit field over to its display twin, the one being edited
     // included; the focus must not stay on a hidden field, so it goes where the command's
     // button would have taken it.
-    if (form_.focus && !form_.IsShown(*form_.focus)) program_.SetFocus(*this, form_(kCommands[Index]));
+    if (form_.focus() && !form_.IsShown(*form_.focus())) program_.SetFocus(*this, command);
 }
 
 }  // namespace zel

@@ -2,17 +2,50 @@
 // The calculator window's handlers, written once for both the full and the mini window:
 // both carry the same controls under the same names, so every handler works in either.
 
+#include <utility>
+#include <vector>
+
 #include "core/conversion.h"
 #include "core/duration.h"
 #include "ui/window.h"
 
 namespace zel {
 
+// An entry field of the conversion or arithmetic section and its display twin, which shows the
+// field's text while the field is not being edited.
+struct EntryPair { Control &field, &twin; };
+
+// Every control the handlers use, resolved once when the window is built: a name missing from
+// the design table stops the program as the window is created, not in some handler later.
+struct CalculatorControls {
+    Form& form;
+    bool full;  // the full window, else the mini one
+
+    ControlArray<4> moments{form, "Text8"};      // moment 2, moment 1, the year of moment 2, of moment 1
+    ControlArray<6> fields{form, "Text9"};       // dhms, day, hour, min, sec, the arithmetic operand
+    ControlArray<5> twins{form, "Text7"};        // the display twins of Text9(1)…Text9(5)
+    ControlArray<4> marks{form, "Label6"};       // conversion, difference, arithmetic, elapsed moment
+    ControlArray<2> unitCaptions{form, "Label5"};  // the unit of the operand and of the result
+    // In the order of Unit: dhms, day, hour, min, sec.
+    ControlArray<5> unitOptions{form, {"Option3", "Option4", "Option5", "Option6", "Option7"}};
+    Control &plus = form("Option8"), &minus = form("Option9"), &result = form("Text6");
+    Control &cmdCalc = form("cmdCalc"), &cmdClear = form("cmdClear"), &cmdManu = form("cmdManu");
+    Control &cmdKeika = form("cmdKeika"), &cmdClearK = form("cmdClearK");
+    Control &cmdConvert = form("cmdConvert"), &cmdClearV = form("cmdClearV");
+    Control &cmdCalcT = form("cmdCalcT"), &cmdClearT = form("cmdClearT");
+    // What one window has and the other lacks: the section titles and the switches between them.
+    std::vector<Control*> titles = full ? ControlArray<3>(form, "Label4").all() : std::vector<Control*>();
+    Control* cmd2Mini = full ? &form("cmd2Mini") : nullptr;
+    Control* cmd2Big = full ? nullptr : &form("cmd2Big");
+
+    // The entry field Text9(i), 1 to 5, with its twin Text7(i - 1).
+    EntryPair Pair(int fieldIndex) const { return {fields[fieldIndex], twins[fieldIndex - 1]}; }
+    EntryPair PairOfTwin(int twinIndex) const { return Pair(twinIndex + 1); }
+};
+
 class CalculatorWindow : public Window {
 public:
-    CalculatorWindow(Program& program, const WindowDesign& design);
-
-    bool isFull() const;
+    CalculatorWindow(Program& program, CalculatorSize size);
 
     // Window lifecycle.
     void Form_Load() override;
@@ -24,7 +57,7 @@ public:
     void LostFocus(Control& control) override;
     void Click(Control& control) override;
     void DblClick(Control& control) override;
-    void KeyDown(Control& control, int keyCode, int shift) override;
+    void KeyDown(Control& control, Key key, Modifiers modifiers) override;
     bool Handles(const Control& control, ControlEvent event) const override;
 
     // Switching, manual.
@@ -34,7 +67,7 @@ public:
 
     // Moment section.
     void Text8_GotFocus(int Index);
-    void Text8_KeyDown(int Index, int KeyCode, int Shift);
+    void Text8_KeyDown(int Index, Key KeyCode, Modifiers Shift);
     void Text8_LostFocus(int Index);
     void Text8_DblClick(int Index);
     void cmdClearK_Click();
@@ -45,7 +78,7 @@ public:
     void Text7_GotFocus(int Index);
     void Text9_GotFocus(int Index);
     void Text9_LostFocus(int Index);
-    void Text9_KeyDown(int Index, int KeyCode, int Shift);
+    void Text9_KeyDown(int Index, Key KeyCode, Modifiers Shift);
     void cmdConvert_Click();
     void cmdClearV_Click();
     void OptionUnit_Click(Unit unit);  // Option3_Click … Option7_Click
@@ -55,30 +88,45 @@ public:
     void cmdClearT_Click();
     void Option8_Click();
     void Option9_Click();
-    void Text6_KeyDown(int KeyCode, int Shift);
+    void Text6_KeyDown(Key KeyCode, Modifiers Shift);
 
     // Result clear and the full window's section titles.
     void cmdClear_Click();
     void Label4_Click(int Index);
 
-    // Shared routines.
+private:
     void ResetStatusMarks();
     void ClearOtherUnits();
     // Writes the duration of T seconds into the five conversion fields and shows the twins.
     // Returns false, writing nothing, when the duration cannot be shown.
     bool ShowDuration(double T);
+    // A handler under the controls and the event that run it; the handler gets the index of the
+    // control among them.
+    struct EventArgs { int index; Key key; Modifiers modifiers; };
+    struct HandlerRoute {
+        std::vector<Control*> controls;
+        ControlEvent event;
+        void (*run)(CalculatorWindow&, const EventArgs&);
+    };
+    static std::vector<HandlerRoute> RoutesOf(const CalculatorControls& c);
+    // The route of the control's event, with the control's index among its controls.
+    std::pair<const HandlerRoute*, int> RouteOf(const Control& control, ControlEvent event) const;
+    void Route(const Control& control, ControlEvent event, Key key = Key::Other, Modifiers modifiers = Modifiers::None);
 
-    // Sign state of the arithmetic section: true while plus is the sign last chosen.
-    bool signPlus = false;
-
-private:
-    void Route(const Control& control, ControlEvent event, int keyCode = 0, int shift = 0);
     void WriteDuration(const DurationTexts& texts);
     void SetMark(int index, bool done);
-    void HandOverToTwin(int fieldIndex);
-    Unit SelectedUnit();
+    // The field hands its text to its twin, which is shown in its place.
+    static void HandOverToTwin(EntryPair pair);
+    void ShowUnitTwins();
+    Unit SelectedUnit() const;
+    Control& UnitField(Unit unit) const { return c_.fields[static_cast<int>(unit)]; }
     // Whether the dhms field and the four unit twins all hold the empty text.
-    bool ConversionSectionEmpty();
+    bool ConversionSectionEmpty() const;
+
+    const CalculatorControls c_;
+    const std::vector<HandlerRoute> routes_;
+    // Sign state of the arithmetic section: true while plus is the sign last chosen.
+    bool signPlus_ = false;
 };
 
 }  // namespace zel

@@ -30,9 +30,6 @@ public:
     ControlId id() const { return {std::string(row_->name), row_->index}; }
     Kind kind() const { return row_->kind; }
     int tabIndex() const { return row_->tabIndex; }
-    bool Is(std::string_view name, int index = kNoIndex) const {
-        return row_->name == name && row_->index == index;
-    }
 
     // Text of a text box, caption of a label, button or frame.
     std::u16string text;

@@ -16,7 +16,7 @@ Form::Form(const WindowDesign& design) : design_(&design) {
 
 Control* Form::Find(std::string_view name, int index) {
     for (Control& c : controls_)
-        if (c.Is(name, index)) return &c;
+        if (c.name() == name && c.index() == index) return &c;
     return nullptr;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The controls of one open window, addressed by name and index, with the window's focus owner.
 
+#include <array>
 #include <string_view>
 #include <vector>
 
@@ -39,12 +40,39 @@ public:
     // The options sharing `option`'s frame, itself included.
     std::vector<Control*> OptionGroup(const Control& option);
 
-    Control* focus = nullptr;
+    // The control holding the window's focus: the program moves it, running the focus handling.
+    Control* focus() const { return focus_; }
 
 private:
+    friend class Program;
+    // The view's tests draw a focus owner without running any handler.
+    friend struct FocusWithoutHandlers;
+
+    Control* focus_ = nullptr;
     const WindowDesign* design_;
     std::vector<Control> controls_;
     int topZ_ = 0;
+};
+
+// Controls of a window resolved once, by index: a control array (Text9(0)…Text9(5)), or single
+// controls that one handler serves alike (Option3…Option7).
+template <std::size_t N>
+class ControlArray {
+public:
+    ControlArray(Form& form, std::string_view name) {
+        for (std::size_t i = 0; i < N; ++i) controls_[i] = &form(name, static_cast<int>(i));
+    }
+    ControlArray(Form& form, const std::array<std::string_view, N>& names) {
+        for (std::size_t i = 0; i < N; ++i) controls_[i] = &form(names[i]);
+    }
+
+    Control& operator[](int index) const { return *controls_[static_cast<std::size_t>(index)]; }
+    auto begin() const { return controls_.begin(); }
+    auto end() const { return controls_.end(); }
+    std::vector<Control*> all() const { return {controls_.begin(), controls_.end()}; }
+
+private:
+    std::array<Control*, N> controls_;
 };
 
 }  // namespace zel

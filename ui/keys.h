@@ -1,19 +1,27 @@
 #pragma once
-// Key codes and modifier bits as the handlers receive them.
+// The keys and modifiers as the handlers receive them. The event rules and the handlers act on
+// Tab, Enter, Space and the arrows alone; every other key reaches a text box's handler as Other.
 
-namespace zel::keys {
+#include <array>
+#include <string_view>
 
-inline constexpr int kTab = 9;
-inline constexpr int kEnter = 13;
-inline constexpr int kEscape = 27;
-inline constexpr int kSpace = 32;
-inline constexpr int kLeft = 37;
-inline constexpr int kUp = 38;
-inline constexpr int kRight = 39;
-inline constexpr int kDown = 40;
+namespace zel {
 
-inline constexpr int kShift = 1;
-inline constexpr int kCtrl = 2;
-inline constexpr int kAlt = 4;
+enum class Key { Other, Tab, Enter, Space, Left, Up, Right, Down };
 
-}  // namespace zel::keys
+inline constexpr std::array<std::string_view, 8> kKeyNames{"Other", "Tab", "Enter", "Space",
+                                                           "Left",  "Up",  "Right", "Down"};
+
+// The modifier keys held down with a key: a set of flags.
+enum class Modifiers : unsigned char { None = 0, Shift = 1, Ctrl = 2, Alt = 4 };
+
+constexpr Modifiers operator|(Modifiers a, Modifiers b) {
+    return static_cast<Modifiers>(static_cast<unsigned>(a) | static_cast<unsigned>(b));
+}
+constexpr Modifiers& operator|=(Modifiers& a, Modifiers b) { return a = a | b; }
+// Whether any of `some` is held in `held`.
+constexpr bool HoldsAny(Modifiers held, Modifiers some) {
+    return (static_cast<unsigned>(held) & static_cast<unsigned>(some)) != 0;
+}
+
+}  // namespace zel

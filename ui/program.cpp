@@ -3,15 +3,10 @@
 #include <algorithm>
 
 #include "core/text.h"
-#include "ui/calculator_window.h"
-#include "ui/keys.h"
-#include "ui/manual/manual_window.h"
 
 namespace zel {
 
 Program::Program(MessageBoxes& messageBoxes, Clock& clock) : messageBoxes_(messageBoxes), clock_(clock) {}
-
-Program::~Program() = default;
 
 // Runs one action; the outermost one then runs the queued focus handling and any activation.
 template <class F>
@@ -79,13 +74,12 @@ void Program::Start() {
 }
 
 void Program::ShowCalculator(CalculatorSize size) {
-    const WindowDesign& design = size == CalculatorSize::Full ? FullWindowDesign() : MiniWindowDesign();
-    calculator_ = std::make_unique<CalculatorWindow>(*this, design);
+    calculator_ = NewCalculator(size);
     ++windowGeneration_;
-    Trace(std::string("Load ") + std::string(design.name));
+    Trace(std::string("Load ") + std::string(calculator_->form().design().name));
     calculator_->Form_Load();
     // Until the activation moves it, the focus rests on the first control in tab order.
-    calculator_->form().focus = calculator_->form().FirstInTabOrder();
+    calculator_->form().focus_ = calculator_->form().FirstInTabOrder();
     pendingActivation_ = calculator_.get();
 }
 
@@ -101,11 +95,11 @@ bool Program::CloseCalculator(Window& window) {
 }
 
 void Program::ShowManual() {
-    manual_ = std::make_unique<ManualWindow>(*this);
+    manual_ = NewManual();
     ++windowGeneration_;
-    Trace("Load ZelvorinManu");
+    Trace(std::string("Load ") + std::string(manual_->form().design().name));
     manual_->Form_Load();
-    manual_->form().focus = manual_->form().FirstInTabOrder();
+    manual_->form().focus_ = manual_->form().FirstInTabOrder();
 }
 
 void Program::UserClose() {
@@ -135,9 +129,9 @@ void Program::UserResizeManual(double outerWidth, double outerHeight) {
 
 void Program::SetFocus(Window& window, Control& control) {
     Form& form = window.form();
-    Control* old = form.focus;
+    Control* old = form.focus();
     if (old == &control) return;
-    form.focus = &control;
+    form.focus_ = &control;
     if (trace) trace("  SetFocus " + control.id().ToString());
     if (old) focusQueue_.push_back({&window, old, false});
     focusQueue_.push_back({&window, &control, true});
@@ -145,9 +139,9 @@ void Program::SetFocus(Window& window, Control& control) {
 
 void Program::MoveFocusNow(Window& window, Control& target) {
     Form& form = window.form();
-    Control* old = form.focus;
+    Control* old = form.focus();
     if (old == &target) return;
-    form.focus = &target;
+    form.focus_ = &target;
     if (old) {
         TraceEvent("LostFocus", *old);
         window.LostFocus(*old);
@@ -238,30 +232,31 @@ void Program::UserEdit(const ControlId& id, std::size_t at, std::size_t removed,
     text.replace(at, std::min(removed, text.size() - at), inserted);
 }
 
-void Program::UserKey(int keyCode, int shift) {
-    Trace("key " + std::to_string(keyCode) + " shift " + std::to_string(shift));
+void Program::UserKey(Key key, Modifiers modifiers) {
+    Trace("key " + std::string(kKeyNames[static_cast<std::size_t>(key)]) + " modifiers " +
+          std::to_string(static_cast<int>(modifiers)));
     Window* window = activeWindow();
     if (!window) return;
     Form& form = window->form();
-    Control* focused = form.focus;
-    const bool noCtrlAlt = (shift & (keys::kCtrl | keys::kAlt)) == 0;
+    Control* focused = form.focus();
+    const bool noCtrlAlt = !HoldsAny(modifiers, Modifiers::Ctrl | Modifiers::Alt);
 
-    if (keyCode == keys::kTab) {
+    if (key == Key::Tab) {
         if (!noCtrlAlt) return;
-        Control* next = form.NextInTabOrder(focused, (shift & keys::kShift) == 0);
+        Control* next = form.NextInTabOrder(focused, !HoldsAny(modifiers, Modifiers::Shift));
         if (next && next != focused) RunAction([&] { MoveFocusNow(*window, *next); });
         return;
     }
     if (!focused) return;
     switch (focused->kind()) {
         case Kind::Button:
-            if ((keyCode == keys::kEnter || keyCode == keys::kSpace) && noCtrlAlt)
+            if ((key == Key::Enter || key == Key::Space) && noCtrlAlt)
                 RunAction([&] { ClickNow(*window, *focused); });
             return;
         case Kind::Option: {
             // Arrow keys move through the options of a group, selecting each one reached.
-            const bool back = keyCode == keys::kLeft || keyCode == keys::kUp;
-            const bool ahead = keyCode == keys::kRight || keyCode == keys::kDown;
+            const bool back = key == Key::Left || key == Key::Up;
+            const bool ahead = key == Key::Right || key == Key::Down;
             if (!back && !ahead) return;
             const auto group = form.OptionGroup(*focused);
             std::size_t at = 0;
@@ -269,14 +264,14 @@ void Program::UserKey(int keyCode, int shift) {
             Control* next = group[(at + (back ? group.size() - 1 : 1)) % group.size()];
             RunAction([&] {
                 MoveFocusNow(*window, *next);
-                if (!window->closed && form.focus == next) SelectOption(*window, *next);
+                if (!window->closed && form.focus() == next) SelectOption(*window, *next);
             });
             return;
         }
         case Kind::TextBox:
             RunAction([&] {
                 TraceEvent("KeyDown", *focused);
-                window->KeyDown(*focused, keyCode, shift);
+                window->KeyDown(*focused, key, modifiers);
             });
             return;
         default:

@@ -1,5 +1,6 @@
 #pragma once
-// The running program: its windows, the focus, and the order in which handlers run.
+// The event rules of the running program: the focus, the order in which handlers run, and the
+// lifecycle of its windows. Which windows there are is the business of its owner (zelvorin.h).
 //
 // A user action runs its handlers at once. A handler that moves the focus only records the new
 // focus owner; the focus-loss and focus-gain handlers of that move are queued and run after the
@@ -15,6 +16,7 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/keys.h"
 #include "ui/messages.h"
 #include "ui/services.h"
 #include "ui/window.h"
@@ -22,14 +24,10 @@
 
 namespace zel {
 
-class ManualWindow;
-
-enum class CalculatorSize { Full, Mini };
-
 class Program {
 public:
     Program(MessageBoxes& messageBoxes, Clock& clock);
-    ~Program();
+    virtual ~Program() = default;
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
@@ -53,8 +51,8 @@ public:
     // The user replaced `removed` characters at `at` with `inserted`: an edit whose cost does not
     // grow with the text, for boxes that may hold long texts. Positions past the end are clamped.
     void UserEdit(const ControlId& id, std::size_t at, std::size_t removed, std::u16string_view inserted);
-    // A key goes down on the focused control; shift is the sum of keys::kShift, kCtrl, kAlt.
-    void UserKey(int keyCode, int shift);
+    // A key goes down on the focused control.
+    void UserKey(Key key, Modifiers modifiers);
     // The close box of the calculator window and of the manual window.
     void UserClose();
     void UserCloseManual();
@@ -76,7 +74,7 @@ public:
 
     // ---- State, for views and scripts.
     Window* calculator() { return calculator_.get(); }
-    ManualWindow* manual() { return manual_.get(); }
+    virtual Window* manual() { return manual_.get(); }
     // The window that takes the user's input: the manual while it is open.
     Window* activeWindow();
     bool ended() const { return started_ && !calculator_; }
@@ -86,6 +84,11 @@ public:
     std::uint64_t windowGeneration() const { return windowGeneration_; }
     // When set, receives one line for every action and event, for transcripts.
     std::function<void(const std::string&)> trace;
+
+protected:
+    // The windows the program opens, made by its owner.
+    virtual std::unique_ptr<Window> NewCalculator(CalculatorSize size) = 0;
+    virtual std::unique_ptr<Window> NewManual() = 0;
 
 private:
     struct QueuedFocusEvent {
@@ -106,7 +109,7 @@ private:
     MessageBoxes& messageBoxes_;
     Clock& clock_;
     std::unique_ptr<Window> calculator_;
-    std::unique_ptr<ManualWindow> manual_;
+    std::unique_ptr<Window> manual_;
     std::vector<std::unique_ptr<Window>> closedWindows_;  // kept alive until the current action ends
     std::deque<QueuedFocusEvent> focusQueue_;
     Window* pendingActivation_ = nullptr;

@@ -7,8 +7,8 @@ namespace zel {
 
 struct ZelvorinM {
     // Why the calculator window is going away or has lost the activation.
-    enum : std::uint8_t { kNormal = 0, kToMini = 1, kToFull = 2, kManualOpen = 3 };
-    std::uint8_t WindowSwitch = kNormal;
+    enum class Switch : std::uint8_t { Normal, ToMini, ToFull, ManualOpen };
+    Switch WindowSwitch = Switch::Normal;
 };
 
 }  // namespace zel

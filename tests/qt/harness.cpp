@@ -53,7 +53,7 @@ QString Desk::QtFocus() {
 
 std::string Desk::LayerFocus() {
     Window* window = program().activeWindow();
-    const Control* focus = window ? window->form().focus : nullptr;
+    const Control* focus = window ? window->form().focus() : nullptr;
     return focus ? focus->id().ToString() : "(none)";
 }
 

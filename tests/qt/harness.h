@@ -32,7 +32,7 @@ public:
     FakeMessageBoxes boxes;
     FakeClock clock;
     Session& session() { return *session_; }
-    Program& program() { return session_->program(); }
+    Zelvorin& program() { return session_->program(); }
     int endedCalls = 0;
     // The layer's transcript of actions and events, one line each.
     std::vector<std::string> trace;

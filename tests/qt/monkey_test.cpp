@@ -83,8 +83,8 @@ std::string Difference(const QString& shown, const QString& held) {
 
 // Where the layer's focus is, for a failure message.
 std::string LayerFocusOf(const Form& form) {
-    if (!form.focus) return "nowhere";
-    return form.focus->id().ToString() + (form.IsShown(*form.focus) ? "" : " (hidden)");
+    if (!form.focus()) return "nowhere";
+    return form.focus()->id().ToString() + (form.IsShown(*form.focus()) ? "" : " (hidden)");
 }
 
 // The first difference between the widgets of the window taking input and the layer, or "".
@@ -119,8 +119,8 @@ std::string Mismatch(Desk& desk) {
     // rest on the window or on the owner's own widget, never on another control, which would show
     // a caret or a focus frame where the layer has no focus.
     QWidget* qtFocus = top->focusWidget();
-    QWidget* owner = form.focus ? widgets.value(QString::fromStdString(form.focus->id().ToString())) : nullptr;
-    const bool shown = form.focus && form.IsShown(*form.focus);
+    QWidget* owner = form.focus() ? widgets.value(QString::fromStdString(form.focus()->id().ToString())) : nullptr;
+    const bool shown = form.focus() && form.IsShown(*form.focus());
     const bool allowed = qtFocus == owner || (!shown && (!qtFocus || qtFocus == top));
     if (!allowed) return "the focus: Qt's on " + desk.QtFocus().toStdString() + ", the layer's " + LayerFocusOf(form);
     return "";

@@ -9,7 +9,7 @@
 
 #include "core/text.h"
 #include "tests/support/fake_services.h"
-#include "ui/program.h"
+#include "ui/zelvorin.h"
 
 namespace zel {
 namespace {
@@ -49,11 +49,11 @@ TEST(HostileInput, EveryFieldTakesEveryTextWithoutHarm) {
             SCOPED_TRACE(field.ToString() + " " + ToUtf8(text.substr(0, 40)));
             FakeMessageBoxes boxes;
             FakeClock clock;
-            Program program(boxes, clock);
+            Zelvorin program(boxes, clock);
             program.Start();
             Form& form = program.calculator()->form();
             program.UserClick(field);  // a twin gives way to its entry field, which takes the focus
-            Control& typedInto = *form.focus;
+            Control& typedInto = *form.focus();
             const std::vector<Shot> before = Snapshot(form);
             program.UserType(typedInto.id(), text);
             const std::size_t messagesBefore = boxes.shown.size();

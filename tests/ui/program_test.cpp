@@ -10,8 +10,8 @@
 #include "core/text.h"
 #include "tests/support/fake_services.h"
 #include "ui/keys.h"
-#include "ui/program.h"
 #include "ui/system_clock.h"
+#include "ui/zelvorin.h"
 
 namespace zel {
 namespace {
@@ -35,7 +35,7 @@ protected:
 
     FakeClock clock;
     FakeMessageBoxes boxes;
-    Program program{boxes, clock};
+    Zelvorin program{boxes, clock};
     std::vector<std::string> trace;
 };
 
@@ -75,7 +75,7 @@ TEST_F(ProgramTest, AClickDoesNotFollowAFocusMoveThatShowedAMessage) {
     program.UserType({"Text9", 0}, u"134506");
     program.UserClick({"cmdConvert"});
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(form().focus->id().ToString(), "cmdConvert");
+    EXPECT_EQ(form().focus()->id().ToString(), "cmdConvert");
     EXPECT_EQ(form()("Text9", 0).text, u"134506");
     EXPECT_EQ(form()("Label6", 0).text, u"未");  // the conversion did not run
     // The second click converts.
@@ -88,8 +88,8 @@ TEST_F(ProgramTest, TabFollowsTabIndicesAndSkipsHiddenControls) {
     program.Start();
     std::vector<std::string> visited;
     for (int i = 0; i < 17; ++i) {
-        program.UserKey(keys::kTab, 0);
-        visited.push_back(form().focus->id().ToString());
+        program.UserKey(Key::Tab, Modifiers::None);
+        visited.push_back(form().focus()->id().ToString());
     }
     // From moment 1 (tab 42) on, the hidden entry fields are skipped; only the selected option of
     // a group is a stop (entering the dhms field selected Option3). Tabbing onto the day twin
@@ -105,18 +105,18 @@ TEST_F(ProgramTest, TabFollowsTabIndicesAndSkipsHiddenControls) {
 
 TEST_F(ProgramTest, ShiftTabGoesBackward) {
     program.Start();
-    program.UserKey(keys::kTab, keys::kShift);
-    EXPECT_EQ(form().focus->id().ToString(), "Text8(0)");  // 41, before moment 1 at 42
+    program.UserKey(Key::Tab, Modifiers::Shift);
+    EXPECT_EQ(form().focus()->id().ToString(), "Text8(0)");  // 41, before moment 1 at 42
 }
 
 TEST_F(ProgramTest, EnterAndSpaceOnAFocusedButtonClickIt) {
     program.Start();
     program.UserFocus({"cmdConvert"});
-    program.UserKey(keys::kEnter, 0);
+    program.UserKey(Key::Enter, Modifiers::None);
     ASSERT_EQ(boxes.shown.size(), 1u);  // all fields empty: the emptiness message
     EXPECT_EQ(form()("Label6", 0).text, u"済");
     program.UserFocus({"cmdClearV"});
-    program.UserKey(keys::kSpace, 0);
+    program.UserKey(Key::Space, Modifiers::None);
     EXPECT_EQ(form()("Label6", 0).text, u"未");
 }
 
@@ -125,7 +125,7 @@ TEST_F(ProgramTest, ClosingAsksAndEndsOnlyWhenConfirmed) {
     boxes.answers = {MessageAnswer::Cancel};
     program.UserClose();
     EXPECT_FALSE(program.ended());
-    EXPECT_EQ(program.zelvorinM.WindowSwitch, ZelvorinM::kNormal);
+    EXPECT_EQ(program.zelvorinM.WindowSwitch, ZelvorinM::Switch::Normal);
     program.UserClose();
     EXPECT_TRUE(program.ended());
     EXPECT_EQ(boxes.shown.size(), 2u);
@@ -139,8 +139,8 @@ TEST_F(ProgramTest, SwitchingReplacesTheWindowWithoutAsking) {
     EXPECT_EQ(form().design().name, "ZelvorinF2");
     EXPECT_NE(program.windowGeneration(), generation);
     EXPECT_TRUE(boxes.shown.empty());
-    EXPECT_EQ(program.zelvorinM.WindowSwitch, ZelvorinM::kNormal);
-    EXPECT_EQ(form().focus->id().ToString(), "Text8(1)");
+    EXPECT_EQ(program.zelvorinM.WindowSwitch, ZelvorinM::Switch::Normal);
+    EXPECT_EQ(form().focus()->id().ToString(), "Text8(1)");
 }
 
 TEST(MomentAndYear, ComeFromOneReadingOfTheClockAtLoadAndOnADoubleClick) {
@@ -148,7 +148,7 @@ TEST(MomentAndYear, ComeFromOneReadingOfTheClockAtLoadAndOnADoubleClick) {
     clock.now = {2001, 12, 31, 23, 59, 59};
     clock.later = {2002, 1, 1, 0, 0, 0};
     FakeMessageBoxes boxes;
-    Program program{boxes, clock};
+    Zelvorin program{boxes, clock};
     program.Start();
     Form& form = program.calculator()->form();
     EXPECT_EQ(form("Text8", 1).text + u" " + form("Text8", 3).text, u"12/31 23:59:00 2001");

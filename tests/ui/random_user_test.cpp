@@ -21,13 +21,10 @@
 #include "ui/keys.h"
 #include "ui/manual/manual_window.h"
 #include "ui/messages.h"
-#include "ui/program.h"
+#include "ui/zelvorin.h"
 
 namespace zel {
 namespace {
-
-// Key codes the layer receives besides those named in ui/keys.h, as the Qt view passes them.
-constexpr int kBackspace = 8, kEnd = 35, kHome = 36, kDelete = 46, kF1 = 112;
 
 enum class Act { Focus, Click, DblClick, Type, Edit, Key, Close, CloseManual, ResizeManual };
 
@@ -35,7 +32,7 @@ struct Event {
     Act act;
     ControlId target;     // Focus, Click, DblClick
     std::u16string text;  // Type: the whole new text; Edit: the fragment inserted at the caret
-    // Key: code and shift; ResizeManual: the size in twips; Edit: the caret position and the
+    // Key: the key and the modifier flags; ResizeManual: the size in twips; Edit: the caret position and the
     // count of code units removed there, both folded onto the text at hand (see Edited).
     int key = 0, shift = 0;
     bool answerOk = true;  // for every message box this event raises
@@ -138,10 +135,10 @@ private:
             case Act::DblClick: p.UserDblClick(e.target); break;
             case Act::Type:
             case Act::Edit:
-                if (Control* f = p.activeWindow()->form().focus; f && f->kind() == Kind::TextBox)
+                if (Control* f = p.activeWindow()->form().focus(); f && f->kind() == Kind::TextBox)
                     p.UserType(f->id(), e.act == Act::Type ? e.text : Edited(f->text, e));
                 break;
-            case Act::Key: p.UserKey(e.key, e.shift); break;
+            case Act::Key: p.UserKey(static_cast<Key>(e.key), static_cast<Modifiers>(e.shift)); break;
             case Act::Close: p.UserClose(); break;
             case Act::CloseManual: p.UserCloseManual(); break;
             case Act::ResizeManual: p.UserResizeManual(e.key, e.shift); break;
@@ -151,13 +148,13 @@ private:
     // Remembers the control a press put the focus on, for as long as it keeps the focus.
     void NotePress(const Event& e) {
         Window* active = program_->activeWindow();
-        const Control* focus = active ? active->form().focus : nullptr;
+        const Control* focus = active ? active->form().focus() : nullptr;
         if (e.act <= Act::DblClick && focus && focus->id() == e.target) pressed_ = e.target;
         else if (!focus || focus->id() != pressed_) pressed_ = {};
     }
 
     void Restart() {
-        program_ = std::make_unique<Program>(boxes_, clock_);
+        program_ = std::make_unique<Zelvorin>(boxes_, clock_);
         ++starts_;
         program_->Start();
     }
@@ -174,15 +171,15 @@ private:
         if (!calc) return "no calculator window";
         Form& form = calc->form();
         const bool manualOpen = p.manual() != nullptr;
-        if (p.zelvorinM.WindowSwitch != (manualOpen ? ZelvorinM::kManualOpen : ZelvorinM::kNormal))
-            return "WindowSwitch is " + std::to_string(p.zelvorinM.WindowSwitch);
+        if (p.zelvorinM.WindowSwitch != (manualOpen ? ZelvorinM::Switch::ManualOpen : ZelvorinM::Switch::Normal))
+            return "WindowSwitch is " + std::to_string(static_cast<int>(p.zelvorinM.WindowSwitch));
         for (int i = 1; i <= 5; ++i) {
             // Each entry field and its display twin share one place: exactly one of them shows.
             const Control& field = form("Text9", i);
             const Control& twin = form("Text7", i - 1);
             if (field.visible == twin.visible)
                 return "Text9(" + std::to_string(i) + ") and its twin both " + (twin.visible ? "visible" : "hidden");
-            const bool focusInPair = form.focus == &field || form.focus == &twin;
+            const bool focusInPair = form.focus() == &field || form.focus() == &twin;
             if (!focusInPair && field.text != twin.text) return "Text9(" + std::to_string(i) + ") differs from its twin";
         }
         for (int i = 0; i < 4; ++i) {
@@ -198,8 +195,8 @@ private:
         if (form("Label5", 0).text != UnitNameOf(form) || form("Label5", 1).text != UnitNameOf(form))
             return "the unit labels do not name the selected unit";
         const Control& dhms = form("Text9", 0);
-        if ((dhms.back == kLightYellow) != (form.focus == &dhms))
-            return form.focus == &dhms ? "the dhms field has the focus but is not yellow"
+        if ((dhms.back == kLightYellow) != (form.focus() == &dhms))
+            return form.focus() == &dhms ? "the dhms field has the focus but is not yellow"
                                        : "the dhms field is yellow without the focus";
         for (Window* window : {calc, static_cast<Window*>(p.manual())})
             if (auto broken = window ? CheckWindow(window->form()) : std::nullopt) return broken;
@@ -208,7 +205,7 @@ private:
 
     // What holds in every open window: where the focus rests, and what the texts may hold.
     std::optional<std::string> CheckWindow(const Form& form) const {
-        const Control* focus = form.focus;
+        const Control* focus = form.focus();
         if (!focus || !form.IsShown(*focus)) return "the focus is not on a shown control";
         // Tab, the arrow keys and a click leave an option focused only once selected; a press
         // that did not become a click (released elsewhere, or taken by a message box) may leave
@@ -231,7 +228,7 @@ private:
 
     FakeMessageBoxes boxes_;
     FakeClock clock_;
-    std::unique_ptr<Program> program_;
+    std::unique_ptr<Zelvorin> program_;
     int starts_ = 0;
     ControlId pressed_;  // see NotePress
 };
@@ -265,11 +262,12 @@ Event RandomEvent(std::mt19937& rng, Program& program) {
         e.text = HostileText(rng);
         e.key = static_cast<int>(rng() % 512), e.shift = static_cast<int>(rng() % 3 ? 0 : rng() % 8);
     } else if (roll < 55) {
-        static const int kKeys[] = {keys::kEnter, keys::kEnter, keys::kEnter, keys::kEnter, keys::kTab, keys::kSpace,
-                                    keys::kLeft, keys::kUp, keys::kRight, keys::kDown, keys::kEscape, kBackspace,
-                                    kDelete, kHome, kEnd, kF1, 'A'};
+        // Escape, Backspace, Delete, Home, End, F1 and a letter reach the layer as Other.
+        static const Key kKeys[] = {Key::Enter, Key::Enter, Key::Enter, Key::Enter, Key::Tab,   Key::Space,
+                                    Key::Left,  Key::Up,    Key::Right, Key::Down,  Key::Other, Key::Other,
+                                    Key::Other, Key::Other, Key::Other, Key::Other, Key::Other};
         e.act = Act::Key;
-        e.key = kKeys[rng() % std::size(kKeys)];
+        e.key = static_cast<int>(kKeys[rng() % std::size(kKeys)]);
         e.shift = static_cast<int>(rng() % 8);
     } else if (roll < 56) {
         // Mostly cancelled, so that one program lives for a few thousand events.

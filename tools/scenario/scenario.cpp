@@ -1,5 +1,6 @@
 #include "tools/scenario/scenario.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <fstream>
@@ -12,10 +13,7 @@
 
 #include "core/text.h"
 #include "tests/support/fake_services.h"
-#include "ui/calculator_window.h"
-#include "ui/keys.h"
-#include "ui/manual/manual_window.h"
-#include "ui/program.h"
+#include "ui/zelvorin.h"
 
 namespace zel::scenario {
 
@@ -255,7 +253,7 @@ private:
 
     FakeClock clock_;
     ScriptedMessageBoxes messages_;
-    Program program_;
+    Zelvorin program_;
     std::ostream* transcript_;
 };
 
@@ -287,26 +285,22 @@ LocalDateTime ParseClock(const std::string& date, const std::string& time) {
 
 void Run::Key(const std::string& keyText) {
     if (program_.ended()) throw Failure{"the program has ended"};
-    int shift = 0;
+    Modifiers modifiers = Modifiers::None;
     std::string rest = keyText;
     for (;;) {
-        if (rest.rfind("Shift+", 0) == 0) shift |= keys::kShift, rest.erase(0, 6);
-        else if (rest.rfind("Ctrl+", 0) == 0) shift |= keys::kCtrl, rest.erase(0, 5);
-        else if (rest.rfind("Alt+", 0) == 0) shift |= keys::kAlt, rest.erase(0, 4);
+        if (rest.rfind("Shift+", 0) == 0) modifiers |= Modifiers::Shift, rest.erase(0, 6);
+        else if (rest.rfind("Ctrl+", 0) == 0) modifiers |= Modifiers::Ctrl, rest.erase(0, 5);
+        else if (rest.rfind("Alt+", 0) == 0) modifiers |= Modifiers::Alt, rest.erase(0, 4);
         else break;
     }
-    int code;
-    if (rest == "Enter") code = keys::kEnter;
-    else if (rest == "Tab") code = keys::kTab;
-    else if (rest == "Escape") code = keys::kEscape;
-    else if (rest == "Space") code = keys::kSpace;
-    else if (rest == "Left") code = keys::kLeft;
-    else if (rest == "Up") code = keys::kUp;
-    else if (rest == "Right") code = keys::kRight;
-    else if (rest == "Down") code = keys::kDown;
-    else if (rest.size() == 1 && rest[0] >= 'A' && rest[0] <= 'Z') code = rest[0];
-    else code = Integer(rest);
-    program_.UserKey(code, shift);
+    // Escape and the letters stand for the keys no rule names.
+    zel::Key key = zel::Key::Other;
+    const auto named = std::find(kKeyNames.begin() + 1, kKeyNames.end(), rest);
+    if (named != kKeyNames.end())
+        key = static_cast<zel::Key>(named - kKeyNames.begin());
+    else if (rest != "Escape" && !(rest.size() == 1 && rest[0] >= 'A' && rest[0] <= 'Z'))
+        throw ParseError{"unknown key " + rest};
+    program_.UserKey(key, modifiers);
 }
 
 
@@ -339,13 +333,13 @@ std::span<const Command> Run::Commands() {
          [](Run& r, const Tokens& t) {
              if (!t[1].quoted) throw ParseError{"type wants a quoted text"};
              if (r.program_.ended()) throw Failure{"the program has ended"};
-             Control* focused = r.program_.activeWindow()->form().focus;
+             Control* focused = r.program_.activeWindow()->form().focus();
              if (!focused || focused->kind() != Kind::TextBox) throw Failure{"the focus is not in a text box"};
              r.program_.UserType(focused->id(), FromUtf8(t[1].text));
          }},
         {"key", "", "key KEY",
          "key down on the focused control: Enter, Tab, Escape, Space, Left, Up, Right,\n"
-         "Down, a letter or a code; with modifiers Shift+, Ctrl+, Alt+ (Ctrl+Enter)",
+         "Down or a letter; with modifiers Shift+, Ctrl+, Alt+ (Ctrl+Enter)",
          2, [](Run& r, const Tokens& t) { r.Key(t[1].text); }},
         {"answer", "", "answer OK|Cancel", "the answer to the next message box that offers a choice (default OK)", 2,
          [](Run& r, const Tokens& t) {
@@ -384,7 +378,7 @@ std::span<const Command> Run::Commands() {
          "the focus owner of the window that takes input (the manual's while open)", 3,
          [](Run& r, const Tokens& t) {
              Window* window = r.program_.activeWindow();
-             const Control* focus = window ? window->form().focus : nullptr;
+             const Control* focus = window ? window->form().focus() : nullptr;
              const std::string actual = focus ? focus->id().ToString() : "no focus";
              if (actual != t[2].text) throw Got("focus " + t[2].text, "focus " + actual);
          }},

@@ -18,12 +18,13 @@ constexpr double kBoxHeightMargin = 500;
 
 ManualWindow::ManualWindow(Program& program)
     : Window(program, ManualWindowDesign()),
+      box_(form_("txtManu")),
       outerWidth_(ManualWindowDesign().clientWidth + kFrameWidth),
       outerHeight_(ManualWindowDesign().clientHeight + kFrameHeight) {}
 
 void ManualWindow::Form_Load() {
-    program_.zelvorinM.WindowSwitch = ZelvorinM::kManualOpen;
-    form_("txtManu").text = UsageText();
+    program_.zelvorinM.WindowSwitch = ZelvorinM::Switch::ManualOpen;
+    box_.text = UsageText();
     Form_Resize();
 }
 
@@ -37,9 +38,8 @@ void ManualWindow::Form_Resize() {
     if (outerHeight_ <= kIgnoredHeight) return;
     if (outerWidth_ < kMinWidth) outerWidth_ = kMinWidth;
     if (outerHeight_ < kMinHeight) outerHeight_ = kMinHeight;
-    Control& box = form_("txtManu");
-    box.rect.width = static_cast<int>(outerWidth_ - kBoxWidthMargin);
-    box.rect.height = static_cast<int>(outerHeight_ - kBoxHeightMargin);
+    box_.rect.width = static_cast<int>(outerWidth_ - kBoxWidthMargin);
+    box_.rect.height = static_cast<int>(outerHeight_ - kBoxHeightMargin);
 }
 
 }  // namespace zel

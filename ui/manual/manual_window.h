@@ -18,12 +18,13 @@ public:
     static constexpr double kFrameHeight = 365;
 
     void Form_Load() override;
-    // The window now has this outer size; keeps it from getting too small and fits the text box.
-    void Resized(double outerWidth, double outerHeight);
+    // Keeps the window from getting too small and fits the text box to it.
+    void Resized(double outerWidth, double outerHeight) override;
 
 private:
     void Form_Resize();
 
+    Control& box_;  // txtManu
     double outerWidth_;
     double outerHeight_;
 };

@@ -377,21 +377,12 @@ QWidget* FormView::Build(const DesignRow& row, QWidget* parent) {
 }
 
 void FormView::MarkFocus(bool shown) {
-    const Control* focus = window_->form().focus;
+    const Control* focus = window_->form().focus();
     QWidget* widget = WidgetOf(focus);
     ring_->Surround(shown && widget && window_->form().IsShown(*focus) ? widget : nullptr);
 }
 
 // ---- Lookup
-
-int FormView::IndexOf(const QObject* object) const {
-    for (std::size_t i = 0; i < widgets_.size(); ++i) {
-        if (widgets_[i] == object) return static_cast<int>(i);
-        if (auto* area = qobject_cast<QAbstractScrollArea*>(widgets_[i]); area && area->viewport() == object)
-            return static_cast<int>(i);
-    }
-    return -1;
-}
 
 QWidget* FormView::WidgetOf(const Control* control) const {
     const auto& controls = window_->form().controls();

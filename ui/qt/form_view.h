@@ -140,8 +140,6 @@ public:
     // The widgets in the order of the form's controls (the order of the design rows).
     std::size_t count() const { return widgets_.size(); }
     QWidget* widget(std::size_t index) const { return widgets_[index]; }
-    // The control shown by a widget, or -1; a text box's viewport counts as the text box.
-    int IndexOf(const QObject* object) const;
     QWidget* WidgetOf(const Control* control) const;
     // The objects that receive a control's mouse and key events.
     std::vector<QObject*> InputObjects(std::size_t index) const;

@@ -2,7 +2,6 @@
 // The program with its view: the window layer, the widgets that show it, and the message
 // boxes, which always find the screen up to date when they appear.
 
-#include "ui/program.h"
 #include "ui/qt/view.h"
 
 namespace zel::view {
@@ -14,7 +13,7 @@ public:
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
-    Program& program() { return program_; }
+    Zelvorin& program() { return program_; }
     View& view() { return view_; }
 
     // Starts the program: the full window opens.
@@ -34,7 +33,7 @@ private:
     };
 
     ScreenFirst boxes_;
-    Program program_;
+    Zelvorin program_;
     View view_;
 };
 

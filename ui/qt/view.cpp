@@ -12,8 +12,6 @@
 
 #include <cmath>
 
-#include "ui/keys.h"
-#include "ui/manual/manual_window.h"
 #include "ui/qt/appearance.h"
 #include "ui/qt/document_edit.h"
 #include "ui/qt/field_accessible.h"
@@ -23,51 +21,27 @@ namespace zel::view {
 
 namespace {
 
-int ShiftState(Qt::KeyboardModifiers modifiers) {
-    int shift = 0;
-    if (modifiers & Qt::ShiftModifier) shift |= keys::kShift;
-    if (modifiers & Qt::ControlModifier) shift |= keys::kCtrl;
-    if (modifiers & Qt::AltModifier) shift |= keys::kAlt;
-    return shift;
+Modifiers ModifiersOf(Qt::KeyboardModifiers held) {
+    Modifiers modifiers = Modifiers::None;
+    if (held & Qt::ShiftModifier) modifiers |= Modifiers::Shift;
+    if (held & Qt::ControlModifier) modifiers |= Modifiers::Ctrl;
+    if (held & Qt::AltModifier) modifiers |= Modifiers::Alt;
+    return modifiers;
 }
 
-// The key code a handler receives for a Qt key; 0 for keys the handlers never see.
-int KeyCode(const QKeyEvent& event) {
-    const int key = event.key();
-    const bool keypad = (event.modifiers() & Qt::KeypadModifier) != 0;
-    if (key >= Qt::Key_A && key <= Qt::Key_Z) return 'A' + (key - Qt::Key_A);
-    if (key >= Qt::Key_0 && key <= Qt::Key_9) return (keypad ? 96 : '0') + (key - Qt::Key_0);
-    if (key >= Qt::Key_F1 && key <= Qt::Key_F12) return 112 + (key - Qt::Key_F1);
-    switch (key) {
-        case Qt::Key_Backspace: return 8;
+// The key a handler receives for a Qt key: the layer hears every key, and names a few.
+Key KeyOf(const QKeyEvent& event) {
+    switch (event.key()) {
         case Qt::Key_Tab:
-        case Qt::Key_Backtab: return keys::kTab;
+        case Qt::Key_Backtab: return Key::Tab;
         case Qt::Key_Return:
-        case Qt::Key_Enter: return keys::kEnter;
-        case Qt::Key_Shift: return 16;
-        case Qt::Key_Control: return 17;
-        case Qt::Key_Alt: return 18;
-        case Qt::Key_Escape: return keys::kEscape;
-        case Qt::Key_Space: return keys::kSpace;
-        case Qt::Key_PageUp: return 33;
-        case Qt::Key_PageDown: return 34;
-        case Qt::Key_End: return 35;
-        case Qt::Key_Home: return 36;
-        case Qt::Key_Left: return keys::kLeft;
-        case Qt::Key_Up: return keys::kUp;
-        case Qt::Key_Right: return keys::kRight;
-        case Qt::Key_Down: return keys::kDown;
-        case Qt::Key_Insert: return 45;
-        case Qt::Key_Delete: return 46;
-        case Qt::Key_Asterisk: return keypad ? 106 : 0;
-        case Qt::Key_Plus: return keypad ? 107 : 187;
-        case Qt::Key_Minus: return keypad ? 109 : 189;
-        case Qt::Key_Period: return keypad ? 110 : 190;
-        case Qt::Key_Slash: return keypad ? 111 : 191;
-        case Qt::Key_Comma: return 188;
-        case Qt::Key_Semicolon: return 186;
-        case Qt::Key_Colon: return 186;
-        default: return 0;
+        case Qt::Key_Enter: return Key::Enter;
+        case Qt::Key_Space: return Key::Space;
+        case Qt::Key_Left: return Key::Left;
+        case Qt::Key_Up: return Key::Up;
+        case Qt::Key_Right: return Key::Right;
+        case Qt::Key_Down: return Key::Down;
+        default: return Key::Other;
     }
 }
 
@@ -107,7 +81,7 @@ QAccessibleInterface* AccessibleFor(const QString&, QObject* object) {
 
 }  // namespace
 
-View::View(Program& program) : program_(program) {
+View::View(Zelvorin& program) : program_(program) {
     InstallFontSubstitutes();
     static const bool factoryInstalled = [] {
         QAccessible::installFactory(AccessibleFor);
@@ -226,13 +200,13 @@ bool View::HoldsFocus(const QObject* object) const {
     Window& window = target->form->window();
     if (&window != program_.activeWindow()) return false;
     const Control& control = ControlOf(*target);
-    return window.form().focus == &control && window.form().IsShown(control);
+    return window.form().focus() == &control && window.form().IsShown(control);
 }
 
 void View::SyncFocus() {
     for (FormView* form : {calculator_.get(), manual_.get()}) {
         if (!form) continue;
-        const Control* focus = form->window().form().focus;
+        const Control* focus = form->window().form().focus();
         QWidget* widget = form->WidgetOf(focus);
         // The style draws the focus cue of a button only after keyboard use.
         QWidget* top = form->topLevel();
@@ -341,21 +315,16 @@ bool View::DoubleClick(QObject* watched, const Target& target, const QMouseEvent
 
 bool View::KeyPress(QObject* watched, const Target& target, const QKeyEvent& event) {
     const Kind kind = ControlOf(target).kind();
-    const int shift = ShiftState(event.modifiers());
-    const int code = KeyCode(event);
+    Modifiers modifiers = ModifiersOf(event.modifiers());
+    const Key key = KeyOf(event);
     keyboardInput_ = true;
-    if (code == keys::kTab) {
-        // Qt moves no focus: the layer walks its tab order.
-        const int backwards = event.key() == Qt::Key_Backtab ? keys::kShift : 0;
-        Forward([&] { program_.UserKey(keys::kTab, shift | backwards); });
-        return true;
-    }
-    if (code != 0) Forward([&] { program_.UserKey(code, shift); });
-    // Buttons and options do only what the layer did with the key (Enter and Space click a
-    // button; arrows move through a group of options).
-    if (kind != Kind::TextBox) return true;
+    if (event.key() == Qt::Key_Backtab) modifiers |= Modifiers::Shift;
+    Forward([&] { program_.UserKey(key, modifiers); });
+    // Qt moves no focus: the layer walks its tab order. Buttons and options do only what the
+    // layer did with the key (Enter and Space click a button; arrows move through a group of options).
+    if (key == Key::Tab || kind != Kind::TextBox) return true;
     // Enter ends an entry in a one-line box; a multi-line editor takes it as a line break.
-    if (code == keys::kEnter && !qobject_cast<QPlainTextEdit*>(watched)) return true;
+    if (key == Key::Enter && !qobject_cast<QPlainTextEdit*>(watched)) return true;
     // Qt edits the box that still holds the focus; the edit comes back through TextEdited.
     return !HoldsFocus(watched);
 }

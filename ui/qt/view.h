@@ -1,7 +1,7 @@
 #pragma once
 // The Qt view of the program: puts the layer's windows on screen and hands the user's input to
 // the layer. It holds no behaviour of its own. Every mouse and key event on a control becomes a
-// user action of the Program (program.h); after each one the view brings every widget in line
+// user action of the program (program.h); after each one the view brings every widget in line
 // with the layer's state, including which windows exist and which control has the focus.
 // Qt's own focus changes (a message box taking the focus and giving it back, the user switching
 // to another application) are never passed on: the layer's focus owner is the only truth.
@@ -15,7 +15,7 @@
 #include <optional>
 #include <unordered_map>
 
-#include "ui/program.h"
+#include "ui/zelvorin.h"
 #include "ui/qt/form_view.h"
 
 class QKeyEvent;
@@ -26,7 +26,7 @@ namespace zel::view {
 
 class View : public QObject {
 public:
-    explicit View(Program& program);
+    explicit View(Zelvorin& program);
     ~View() override;
     View(const View&) = delete;
     View& operator=(const View&) = delete;
@@ -75,7 +75,7 @@ private:
     void ManualResized();
     void ApplyManualSize();
 
-    Program& program_;
+    Zelvorin& program_;
     std::unique_ptr<FormView> calculator_;
     std::unique_ptr<FormView> manual_;
     std::uint64_t generation_ = ~std::uint64_t{0};

@@ -3,6 +3,8 @@
 #include <chrono>
 #include <cmath>
 
+#include "core/units.h"
+
 namespace zel {
 
 namespace {
@@ -10,7 +12,7 @@ namespace {
 namespace chr = std::chrono;
 
 constexpr chr::sys_days kDayZero = chr::year{1899} / chr::December / 30;
-constexpr double kSecondsPerDay = 86400.0;
+constexpr double kSecondsPerDay = SecondsIn(Unit::Day);
 
 chr::year_month_day ToChrono(const CalendarDate& date) {
     return chr::year{date.year} / chr::month{static_cast<unsigned>(date.month)} /
@@ -46,9 +48,9 @@ std::optional<LocalDateTime> MomentOfSerial(double serial) {
     const chr::year_month_day date{kDayZero + chr::days{static_cast<long>(wholeDays)}};
     const int year = static_cast<int>(date.year());
     if (year < kFirstCalendarYear || year > kLastCalendarYear) return std::nullopt;
-    const int s = static_cast<int>(seconds);
+    const TimeOfDay time = ClockReading(static_cast<int>(seconds));
     return LocalDateTime{year, static_cast<int>(static_cast<unsigned>(date.month())),
-                         static_cast<int>(static_cast<unsigned>(date.day())), s / 3600, s / 60 % 60, s % 60};
+                         static_cast<int>(static_cast<unsigned>(date.day())), time.hours, time.minutes, time.seconds};
 }
 
 }  // namespace zel

@@ -7,12 +7,13 @@
 #include <utility>
 
 #include "core/number_text.h"
+#include "core/units.h"
 
 namespace zel {
 
 namespace {
 
-constexpr double kSecondsPerDay = 86400.0;
+constexpr double kSecondsPerDay = SecondsIn(Unit::Day);
 
 // The largest whole day count that a 64-bit fixed-point number with four
 // decimals holds: 922337203685477.5807.
@@ -33,14 +34,6 @@ std::u16string DayCountText(double days) {
     return text;
 }
 
-// Integer division and remainder of a whole number of seconds, truncating
-// towards zero as the program's integer arithmetic does.
-struct Clock {
-    std::int64_t hours, minutes, seconds;
-};
-
-Clock SplitSeconds(std::int64_t total) { return {total / 3600, (total % 3600) / 60, total % 60}; }
-
 // Rounds to the nearest whole number, halves to the even neighbour, without
 // relying on the floating-point environment's rounding mode.
 double RoundHalfEven(double x) {
@@ -59,11 +52,11 @@ std::optional<DurationTexts> DurationTextsFor(double seconds) {
     DurationTexts texts;
     texts.sec = WholeNumberText(std::floor(seconds + 0.5));
 
-    double w = seconds / 60.0;
+    double w = Converted(seconds, Unit::Sec, Unit::Min);
     texts.min = FixedPointText(w, 3);
-    w /= 60.0;
+    w = Converted(w, Unit::Min, Unit::Hour);
     texts.hour = FixedPointText(w, 5);
-    w /= 24.0;
+    w = Converted(w, Unit::Hour, Unit::Day);
     texts.day = FixedPointText(w, 7);
 
     const double magnitude = std::fabs(seconds);
@@ -74,7 +67,7 @@ std::optional<DurationTexts> DurationTextsFor(double seconds) {
     // may leave 0..86400 by a few thousand seconds; it is kept within a day so
     // that the clock part never shows negative or oversized pieces.
     const double rest = std::clamp(RoundHalfEven(magnitude - days * kSecondsPerDay), 0.0, kSecondsPerDay);
-    const Clock clock = SplitSeconds(static_cast<std::int64_t>(rest));
+    const TimeOfDay clock = ClockReading(static_cast<int>(rest));
 
     std::u16string dhms = w < 0.0 ? u"-" : u"";
     dhms += DayCountText(days);

@@ -49,7 +49,7 @@ constexpr int kAnyLeapYear = 2000;
 
 }  // namespace
 
-std::optional<int> ReadTimeOfDay(std::u16string_view text) {
+std::optional<TimeOfDay> ReadTimeOfDay(std::u16string_view text) {
     Cursor c(text);
     c.SkipSpaces();
     const auto hour = c.Number(1, 2);
@@ -60,8 +60,9 @@ std::optional<int> ReadTimeOfDay(std::u16string_view text) {
     if (c.Take(u':')) second = c.Number(1, 2);
     c.SkipSpaces();
     if (!second || !c.AtEnd()) return std::nullopt;
-    if (*hour > 23 || *minute > 59 || *second > 59) return std::nullopt;
-    return *hour * 3600 + *minute * 60 + *second;
+    const TimeOfDay time{*hour, *minute, *second};
+    if (!IsTimeOfDay(time)) return std::nullopt;
+    return time;
 }
 
 std::optional<LocalDateTime> ReadMonthDayTime(std::u16string_view text, int currentYear) {
@@ -81,16 +82,12 @@ std::optional<LocalDateTime> ReadMonthDayTime(std::u16string_view text, int curr
     }
     if (!IsCalendarDate(date)) return std::nullopt;
 
-    int seconds = 0;
+    std::optional<TimeOfDay> time = TimeOfDay{0, 0, 0};
     const bool spaced = c.SkipSpaces();
-    if (!c.AtEnd()) {
-        if (!spaced) return std::nullopt;
-        const auto time = ReadTimeOfDay(c.Rest());
-        if (!time) return std::nullopt;
-        seconds = *time;
-    }
-    return LocalDateTime{yearGiven ? date.year : currentYear, date.month, date.day,
-                         seconds / 3600, seconds / 60 % 60, seconds % 60};
+    if (!c.AtEnd()) time = spaced ? ReadTimeOfDay(c.Rest()) : std::nullopt;
+    if (!time) return std::nullopt;
+    return LocalDateTime{
+        yearGiven ? date.year : currentYear, date.month, date.day, time->hours, time->minutes, time->seconds};
 }
 
 std::optional<CalendarDate> ReadYearFirstDate(std::u16string_view text) {

@@ -49,8 +49,9 @@ std::optional<LocalDateTime> MomentOfSerial(double serial) {
     const int year = static_cast<int>(date.year());
     if (year < kFirstCalendarYear || year > kLastCalendarYear) return std::nullopt;
     const TimeOfDay time = ClockReading(static_cast<int>(seconds));
-    return LocalDateTime{year, static_cast<int>(static_cast<unsigned>(date.month())),
-                         static_cast<int>(static_cast<unsigned>(date.day())), time.hours, time.minutes, time.seconds};
+    const int month = static_cast<int>(static_cast<unsigned>(date.month()));
+    const int day = static_cast<int>(static_cast<unsigned>(date.day()));
+    return LocalDateTime{year, month, day, time.hours, time.minutes, time.seconds};
 }
 
 }  // namespace zel

@@ -2,10 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
 #include <string>
-#include <utility>
 
+#include "core/moment.h"
 #include "core/number_text.h"
 #include "core/units.h"
 
@@ -19,19 +18,8 @@ constexpr double kSecondsPerDay = SecondsIn(Unit::Day);
 // decimals holds: 922337203685477.5807.
 constexpr double kLargestDayCount = 922337203685477.0;
 
-// The "00" format: at least two digits, '-' in front of negative values.
-std::u16string TwoDigits(std::int64_t value) {
-    const bool negative = value < 0;
-    std::string digits = std::to_string(negative ? -value : value);
-    if (digits.size() < 2) digits.insert(0, 1, '0');
-    if (negative) digits.insert(0, 1, '-');
-    return std::u16string(digits.begin(), digits.end());
-}
-
 std::u16string DayCountText(double days) {
-    std::u16string text = WholeNumberText(days);
-    if (days <= 9999.0) text = (u"0000" + text).substr(text.size());
-    return text;
+    return days <= 9999.0 ? ZeroPadded(static_cast<int>(days), 4) : WholeNumberText(days);
 }
 
 // Rounds to the nearest whole number, halves to the even neighbour, without
@@ -67,17 +55,8 @@ std::optional<DurationTexts> DurationTextsFor(double seconds) {
     // may leave 0..86400 by a few thousand seconds; it is kept within a day so
     // that the clock part never shows negative or oversized pieces.
     const double rest = std::clamp(RoundHalfEven(magnitude - days * kSecondsPerDay), 0.0, kSecondsPerDay);
-    const TimeOfDay clock = ClockReading(static_cast<int>(rest));
-
-    std::u16string dhms = w < 0.0 ? u"-" : u"";
-    dhms += DayCountText(days);
-    dhms += u' ';
-    dhms += TwoDigits(clock.hours);
-    dhms += u':';
-    dhms += TwoDigits(clock.minutes);
-    dhms += u':';
-    dhms += TwoDigits(clock.seconds);
-    texts.dhms = std::move(dhms);
+    texts.dhms = w < 0.0 ? u"-" : u"";
+    texts.dhms += DayCountText(days) + u" " + ClockText(ClockReading(static_cast<int>(rest)));
     return texts;
 }
 

@@ -1,46 +1,10 @@
 #include "core/moment_readers.h"
 
-#include <cstddef>
+#include "core/scanner.h"
 
 namespace zel {
 
 namespace {
-
-// Walks a text from left to right.
-class Cursor {
-public:
-    explicit Cursor(std::u16string_view text) : text_(text) {}
-
-    // A run of `least` to `most` ASCII digits, as a number.
-    std::optional<int> Number(std::size_t least, std::size_t most) {
-        int value = 0;
-        std::size_t count = 0;
-        while (count < most && pos_ < text_.size() && text_[pos_] >= u'0' && text_[pos_] <= u'9') {
-            value = value * 10 + (text_[pos_] - u'0');
-            ++pos_;
-            ++count;
-        }
-        if (count < least) return std::nullopt;
-        return value;
-    }
-    bool Take(char16_t c) {
-        if (pos_ >= text_.size() || text_[pos_] != c) return false;
-        ++pos_;
-        return true;
-    }
-    // Skips spaces; true when there was at least one.
-    bool SkipSpaces() {
-        const std::size_t from = pos_;
-        while (pos_ < text_.size() && text_[pos_] == u' ') ++pos_;
-        return pos_ > from;
-    }
-    bool AtEnd() const { return pos_ == text_.size(); }
-    std::u16string_view Rest() const { return text_.substr(pos_); }
-
-private:
-    std::u16string_view text_;
-    std::size_t pos_ = 0;
-};
 
 int WindowedYear(int twoDigits) { return twoDigits < 30 ? 2000 + twoDigits : 1900 + twoDigits; }
 
@@ -50,7 +14,7 @@ constexpr int kAnyLeapYear = 2000;
 }  // namespace
 
 std::optional<TimeOfDay> ReadTimeOfDay(std::u16string_view text) {
-    Cursor c(text);
+    Scanner c(text);
     c.SkipSpaces();
     const auto hour = c.Number(1, 2);
     if (!hour || !c.Take(u':')) return std::nullopt;
@@ -66,7 +30,7 @@ std::optional<TimeOfDay> ReadTimeOfDay(std::u16string_view text) {
 }
 
 std::optional<LocalDateTime> ReadMonthDayTime(std::u16string_view text, int currentYear) {
-    Cursor c(text);
+    Scanner c(text);
     c.SkipSpaces();
     const auto first = c.Number(1, 2);
     if (!first || !c.Take(u'/')) return std::nullopt;
@@ -91,7 +55,7 @@ std::optional<LocalDateTime> ReadMonthDayTime(std::u16string_view text, int curr
 }
 
 std::optional<CalendarDate> ReadYearFirstDate(std::u16string_view text) {
-    Cursor c(text);
+    Scanner c(text);
     c.SkipSpaces();
     const auto year = c.Number(1, 4);
     if (!year) return std::nullopt;

@@ -8,7 +8,7 @@
 namespace zel {
 
 std::optional<double> LeftOperand(Unit unit, std::u16string_view fieldText) {
-    if (unit == Unit::Dhms) return DhmsDays(fieldText, DayEndWithoutSpace::AtFive);
+    if (unit == Unit::Dhms) return DhmsIn(Unit::Day, fieldText, DayEndWithoutSpace::AtFive);
     return LeadingNumber(fieldText);
 }
 

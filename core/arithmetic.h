@@ -9,7 +9,7 @@
 namespace zel {
 
 // The left operand in the selected unit: the leading number of a unit field, or for dhms the
-// text in days (DhmsDays; a text without a space has its days in the first four characters).
+// text in days (DhmsIn; a text without a space has its days in the first four characters).
 // std::nullopt when a number lies beyond the double range.
 std::optional<double> LeftOperand(Unit unit, std::u16string_view fieldText);
 

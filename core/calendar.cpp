@@ -3,6 +3,8 @@
 #include <chrono>
 #include <cmath>
 
+#include "core/units.h"
+
 namespace zel {
 
 namespace {
@@ -10,7 +12,7 @@ namespace {
 namespace chr = std::chrono;
 
 constexpr chr::sys_days kDayZero = chr::year{1899} / chr::December / 30;
-constexpr double kSecondsPerDay = 86400.0;
+constexpr double kSecondsPerDay = SecondsIn(Unit::Day);
 
 chr::year_month_day ToChrono(const CalendarDate& date) {
     return chr::year{date.year} / chr::month{static_cast<unsigned>(date.month)} /
@@ -20,9 +22,9 @@ chr::year_month_day ToChrono(const CalendarDate& date) {
 long DaySerialOf(chr::year_month_day ymd) { return (chr::sys_days{ymd} - kDayZero).count(); }
 
 LocalDateTime MomentOf(const chr::year_month_day& date, int secondOfDay) {
+    const TimeOfDay time = ClockReading(secondOfDay);
     return {static_cast<int>(date.year()), static_cast<int>(static_cast<unsigned>(date.month())),
-            static_cast<int>(static_cast<unsigned>(date.day())), secondOfDay / 3600, secondOfDay / 60 % 60,
-            secondOfDay % 60};
+            static_cast<int>(static_cast<unsigned>(date.day())), time.hours, time.minutes, time.seconds};
 }
 
 }  // namespace

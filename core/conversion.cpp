@@ -11,65 +11,26 @@ namespace zel {
 
 namespace {
 
-std::optional<double> Finite(double value, bool negate) {
-    if (!std::isfinite(value)) return std::nullopt;
-    return negate ? -value : value;
-}
-
-std::optional<double> Scaled(std::u16string_view text, double factor) {
-    const auto value = LeadingNumber(text);
+// The leading number of a unit field in `to`.
+std::optional<double> LeadingNumberIn(Unit unit, std::u16string_view fieldText, Unit to) {
+    const auto value = LeadingNumber(fieldText);
     if (!value) return std::nullopt;
-    return Finite(*value * factor, false);
-}
-
-std::optional<double> Divided(std::u16string_view text, double divisor) {
-    const auto value = LeadingNumber(text);
-    if (!value) return std::nullopt;
-    return *value / divisor;
-}
-
-std::optional<double> DhmsSeconds(std::u16string_view fieldText) {
-    const std::u16string_view text = TrimSpaces(fieldText).empty() ? u"0000 00:00:00" : fieldText;
-    const auto d = ReadDhmsPieces(text, DayEndWithoutSpace::Fails);
-    if (!d) return std::nullopt;
-    double total = d->days * 86400.0 + d->hours * 3600.0;
-    total += d->minutes * 60.0;
-    total += d->seconds;
-    return Finite(total, d->negative);
+    const double converted = Converted(*value, unit, to);
+    if (!std::isfinite(converted)) return std::nullopt;
+    return converted;
 }
 
 }  // namespace
 
 std::optional<double> DurationSeconds(Unit unit, std::u16string_view fieldText) {
-    switch (unit) {
-        case Unit::Dhms:
-            return DhmsSeconds(fieldText);
-        case Unit::Day:
-            return Scaled(fieldText, 86400.0);
-        case Unit::Hour:
-            return Scaled(fieldText, 3600.0);
-        case Unit::Min:
-            return Scaled(fieldText, 60.0);
-        case Unit::Sec:
-            return Scaled(fieldText, 1.0);
-    }
-    return std::nullopt;
+    if (unit != Unit::Dhms) return LeadingNumberIn(unit, fieldText, Unit::Sec);
+    const std::u16string_view text = TrimSpaces(fieldText).empty() ? u"0000 00:00:00" : fieldText;
+    return DhmsIn(Unit::Sec, text, DayEndWithoutSpace::Fails);
 }
 
 std::optional<double> DurationDays(Unit unit, std::u16string_view fieldText) {
-    switch (unit) {
-        case Unit::Dhms:
-            return DhmsDays(fieldText, DayEndWithoutSpace::Fails);
-        case Unit::Day:
-            return Divided(fieldText, 1.0);
-        case Unit::Hour:
-            return Divided(fieldText, 24.0);
-        case Unit::Min:
-            return Divided(fieldText, 1440.0);
-        case Unit::Sec:
-            return Divided(fieldText, 86400.0);
-    }
-    return std::nullopt;
+    if (unit != Unit::Dhms) return LeadingNumberIn(unit, fieldText, Unit::Day);
+    return DhmsIn(Unit::Day, fieldText, DayEndWithoutSpace::Fails);
 }
 
 }  // namespace zel

@@ -4,9 +4,9 @@
 #include <optional>
 #include <string_view>
 
-namespace zel {
+#include "core/units.h"
 
-enum class Unit { Dhms, Day, Hour, Min, Sec };
+namespace zel {
 
 // The duration in seconds held in the field of `unit`, as the conversion
 // command reads it.

@@ -8,7 +8,7 @@
 
 namespace zel {
 
-std::optional<DhmsPieces> ReadDhmsPieces(std::u16string_view text, DayEndWithoutSpace withoutSpace) {
+std::optional<double> DhmsIn(Unit unit, std::u16string_view text, DayEndWithoutSpace withoutSpace) {
     std::u16string s = TrimSpaces(text);
     const bool negative = !s.empty() && s.front() == u'-';
     if (negative) s.erase(0, 1);
@@ -26,17 +26,11 @@ std::optional<DhmsPieces> ReadDhmsPieces(std::u16string_view text, DayEndWithout
     const auto minutes = LeadingNumber(Mid(s, p + 4, 2));
     const auto seconds = LeadingNumber(Mid(s, p + 7, 2));
     if (!days || !hours || !minutes || !seconds) return std::nullopt;
-    return DhmsPieces{negative, *days, *hours, *minutes, *seconds};
-}
-
-std::optional<double> DhmsDays(std::u16string_view text, DayEndWithoutSpace withoutSpace) {
-    const auto d = ReadDhmsPieces(text, withoutSpace);
-    if (!d) return std::nullopt;
-    double total = d->days + d->hours / 24.0;
-    total += d->minutes / 1440.0;
-    total += d->seconds / 86400.0;
+    double total = Converted(*days, Unit::Day, unit) + Converted(*hours, Unit::Hour, unit);
+    total += Converted(*minutes, Unit::Min, unit);
+    total += Converted(*seconds, Unit::Sec, unit);
     if (!std::isfinite(total)) return std::nullopt;
-    return d->negative ? -total : total;
+    return negative ? -total : total;
 }
 
 }  // namespace zel

@@ -5,24 +5,19 @@
 #include <optional>
 #include <string_view>
 
-namespace zel {
+#include "core/units.h"
 
-struct DhmsPieces {
-    bool negative;
-    double days, hours, minutes, seconds;
-};
+namespace zel {
 
 // What a text without a space means: a failure, or days ending before the fifth character.
 enum class DayEndWithoutSpace { Fails, AtFive };
 
-// The pieces of a dhms text: after outer spaces, a leading '-' makes it negative; the first
-// space p ends the days, which are the leading number of the characters before it; hours,
-// minutes and seconds are those of the two characters at p+1, p+4 and p+7, whatever stands
-// between them. A first space beyond 255, or a number beyond the double range, fails.
-std::optional<DhmsPieces> ReadDhmsPieces(std::u16string_view text, DayEndWithoutSpace withoutSpace);
-
-// The dhms text in days: days + hours/24 + minutes/1440 + seconds/86400, added in this order,
-// negated for a negative text; std::nullopt when the text fails or the sum is not finite.
-std::optional<double> DhmsDays(std::u16string_view text, DayEndWithoutSpace withoutSpace);
+// The dhms text in `unit`: after outer spaces, a leading '-' makes it negative; the first space p
+// ends the days, which are the leading number of the characters before it; hours, minutes and
+// seconds are those of the two characters at p+1, p+4 and p+7, whatever stands between them. The
+// four pieces are converted to `unit` (Converted) and added in this order, then negated for a
+// negative text. A first space beyond 255, a number beyond the double range or a sum that is not
+// finite gives std::nullopt.
+std::optional<double> DhmsIn(Unit unit, std::u16string_view text, DayEndWithoutSpace withoutSpace);
 
 }  // namespace zel

@@ -2,44 +2,25 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
 #include <string>
-#include <utility>
 
+#include "core/moment.h"
 #include "core/number_text.h"
+#include "core/units.h"
 
 namespace zel {
 
 namespace {
 
-constexpr double kSecondsPerDay = 86400.0;
+constexpr double kSecondsPerDay = SecondsIn(Unit::Day);
 
 // The largest whole day count that a 64-bit fixed-point number with four
 // decimals holds: 922337203685477.5807.
 constexpr double kLargestDayCount = 922337203685477.0;
 
-// The "00" format: at least two digits, '-' in front of negative values.
-std::u16string TwoDigits(std::int64_t value) {
-    const bool negative = value < 0;
-    std::string digits = std::to_string(negative ? -value : value);
-    if (digits.size() < 2) digits.insert(0, 1, '0');
-    if (negative) digits.insert(0, 1, '-');
-    return std::u16string(digits.begin(), digits.end());
-}
-
 std::u16string DayCountText(double days) {
-    std::u16string text = WholeNumberText(days);
-    if (days <= 9999.0) text = (u"0000" + text).substr(text.size());
-    return text;
+    return days <= 9999.0 ? ZeroPadded(static_cast<int>(days), 4) : WholeNumberText(days);
 }
-
-// Integer division and remainder of a whole number of seconds, truncating
-// towards zero as the program's integer arithmetic does.
-struct Clock {
-    std::int64_t hours, minutes, seconds;
-};
-
-Clock SplitSeconds(std::int64_t total) { return {total / 3600, (total % 3600) / 60, total % 60}; }
 
 // Rounds to the nearest whole number, halves to the even neighbour, without
 // relying on the floating-point environment's rounding mode.
@@ -59,11 +40,11 @@ std::optional<DurationTexts> DurationTextsFor(double seconds) {
     DurationTexts texts;
     texts.sec = WholeNumberText(std::floor(seconds + 0.5));
 
-    double w = seconds / 60.0;
+    double w = Converted(seconds, Unit::Sec, Unit::Min);
     texts.min = FixedPointText(w, 3);
-    w /= 60.0;
+    w = Converted(w, Unit::Min, Unit::Hour);
     texts.hour = FixedPointText(w, 5);
-    w /= 24.0;
+    w = Converted(w, Unit::Hour, Unit::Day);
     texts.day = FixedPointText(w, 7);
 
     const double magnitude = std::fabs(seconds);
@@ -74,17 +55,8 @@ std::optional<DurationTexts> DurationTextsFor(double seconds) {
     // may leave 0..86400 by a few thousand seconds; it is kept within a day so
     // that the clock part never shows negative or oversized pieces.
     const double rest = std::clamp(RoundHalfEven(magnitude - days * kSecondsPerDay), 0.0, kSecondsPerDay);
-    const Clock clock = SplitSeconds(static_cast<std::int64_t>(rest));
-
-    std::u16string dhms = w < 0.0 ? u"-" : u"";
-    dhms += DayCountText(days);
-    dhms += u' ';
-    dhms += TwoDigits(clock.hours);
-    dhms += u':';
-    dhms += TwoDigits(clock.minutes);
-    dhms += u':';
-    dhms += TwoDigits(clock.seconds);
-    texts.dhms = std::move(dhms);
+    texts.dhms = w < 0.0 ? u"-" : u"";
+    texts.dhms += DayCountText(days) + u" " + ClockText(ClockReading(static_cast<int>(rest)));
     return texts;
 }
 

@@ -4,51 +4,32 @@
 #include <cstdint>
 #include <string>
 
+#include "core/scanner.h"
+
 namespace zel {
 
 namespace {
 
-// Walks over a text, skipping the blanks that the reading ignores.
-class Cursor {
-public:
-    explicit Cursor(std::u16string_view text) : text_(text) { Skip(); }
-
-    char16_t Peek() const { return pos_ < text_.size() ? text_[pos_] : u'\0'; }
-    void Next() {
-        ++pos_;
-        Skip();
-    }
-
-private:
-    void Skip() {
-        while (pos_ < text_.size() && (text_[pos_] == u' ' || text_[pos_] == u'\t' || text_[pos_] == u'\n')) ++pos_;
-    }
-
-    std::u16string_view text_;
-    std::size_t pos_ = 0;
-};
-
-bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
-
-// Exponents are held saturated; far beyond this any non-zero mantissa has
-// long overflowed or underflowed, whatever its number of digits.
-constexpr std::int64_t kExponentLimit = 1'000'000'000;
+// Blanks that the reading drops wherever they stand.
+constexpr std::u16string_view kBlanks = u" \t\n";
 
 // Once the first significant digit lies this many places above or below the
 // point, the result is certainly out of the double range.
 constexpr std::int64_t kSureOverflow = 400;
 constexpr std::int64_t kSureUnderflow = -400;
 
+// An optional sign; true for '-'.
+bool TakeSign(Scanner& cur) {
+    if (cur.Take(u'-')) return true;
+    cur.Take(u'+');
+    return false;
+}
+
 }  // namespace
 
 std::optional<double> LeadingNumber(std::u16string_view text) {
-    Cursor cur(text);
-
-    bool negative = false;
-    if (cur.Peek() == u'+' || cur.Peek() == u'-') {
-        negative = cur.Peek() == u'-';
-        cur.Next();
-    }
+    Scanner cur(text, kBlanks);
+    const bool negative = TakeSign(cur);
 
     // Significant digits without leading zeros, and the power of ten of the
     // last digit kept.
@@ -58,7 +39,7 @@ std::optional<double> LeadingNumber(std::u16string_view text) {
     bool seenPoint = false;
     for (;;) {
         const char16_t c = cur.Peek();
-        if (IsDigit(c)) {
+        if (IsAsciiDigit(c)) {
             anyDigit = true;
             if (!digits.empty() || c != u'0') digits += static_cast<char>(c);
             if (seenPoint) --scale;
@@ -72,23 +53,13 @@ std::optional<double> LeadingNumber(std::u16string_view text) {
     if (!anyDigit) return 0.0;
 
     // The exponent counts only when at least one digit follows its letter (and
-    // sign); otherwise the number ends before the letter.
+    // sign); otherwise the number ends before the letter. An exponent of nine
+    // digits or more is held at nine digits, where any mantissa of a field's
+    // length has long overflowed or underflowed.
     std::int64_t exponent = 0;
-    const char16_t letter = cur.Peek();
-    if (letter == u'E' || letter == u'e' || letter == u'D' || letter == u'd') {
-        Cursor look = cur;
-        look.Next();
-        bool expNegative = false;
-        if (look.Peek() == u'+' || look.Peek() == u'-') {
-            expNegative = look.Peek() == u'-';
-            look.Next();
-        }
-        if (IsDigit(look.Peek())) {
-            for (; IsDigit(look.Peek()); look.Next()) {
-                if (exponent < kExponentLimit) exponent = exponent * 10 + (look.Peek() - u'0');
-            }
-            if (expNegative) exponent = -exponent;
-        }
+    if (cur.Take(u'E') || cur.Take(u'e') || cur.Take(u'D') || cur.Take(u'd')) {
+        const bool expNegative = TakeSign(cur);
+        if (const auto power = cur.Number(1)) exponent = expNegative ? -*power : *power;
     }
 
     if (digits.empty()) return 0.0;  // only zeros

@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "core/units.h"
+
 namespace zel {
 
 struct LocalDateTime {
@@ -13,5 +15,6 @@ std::u16string MomentTextZeroSeconds(const LocalDateTime& t);  // "mm/dd hh:nn:0
 std::u16string MomentText(const LocalDateTime& t);             // "mm/dd hh:nn:ss"
 std::u16string YearText(const LocalDateTime& t);               // "yyyy", zero-padded to four digits
 std::u16string MonthText(const LocalDateTime& t);              // "mm"
+std::u16string ClockText(const TimeOfDay& t);                  // "hh:nn:ss"
 
 }  // namespace zel

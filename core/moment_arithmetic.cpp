@@ -8,6 +8,7 @@
 #include "core/leading_number.h"
 #include "core/moment_readers.h"
 #include "core/text.h"
+#include "core/units.h"
 
 namespace zel {
 
@@ -21,7 +22,7 @@ std::optional<double> LenientTimeOfDay(std::u16string_view moment) {
     const auto nn = LeadingNumber(Mid(moment, 10, 2));
     const auto ss = LeadingNumber(Mid(moment, 13, 2));
     if (!hh || !nn || !ss) return std::nullopt;
-    return *ss + *nn * 60 + *hh * 60 * 60;
+    return *ss + Converted(*nn, Unit::Min, Unit::Sec) + Converted(*hh, Unit::Hour, Unit::Sec);
 }
 
 }  // namespace
@@ -32,7 +33,8 @@ std::optional<double> MomentDifference(std::u16string_view year1, std::u16string
     const auto date2 = ReadYearFirstDate(Mid(TrimSpaces(year2), 1, 4) + u" " + MonthDayOf(moment2));
     if (!date1 || !date2) return std::nullopt;
     // Whole days give whole seconds: in 64 bits this is exact for every span of the calendar.
-    const std::int64_t daySeconds = static_cast<std::int64_t>(DaySerial(*date1) - DaySerial(*date2)) * 86400;
+    const std::int64_t daySeconds =
+        static_cast<std::int64_t>(DaySerial(*date1) - DaySerial(*date2)) * SecondsIn(Unit::Day);
 
     const auto time1 = LenientTimeOfDay(moment1);
     const auto time2 = LenientTimeOfDay(moment2);
@@ -47,7 +49,7 @@ std::optional<LocalDateTime> ElapsedMoment(std::u16string_view year1, std::u16st
     const auto date = ReadYearFirstDate(std::u16string(year1) + u"/" + MonthDayOf(moment1));
     const auto time = ReadTimeOfDay(Mid(moment1, 7, moment1.size()));
     if (!date || !time) return std::nullopt;
-    const double timeFraction = *time / 86400.0;
+    const double timeFraction = Converted(SecondsSinceMidnight(*time), Unit::Sec, Unit::Day);
     const double serial = (timeFraction + static_cast<double>(DaySerial(*date))) + durationDays;
     return MomentOfSerial(serial);
 }

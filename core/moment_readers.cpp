@@ -1,46 +1,10 @@
 #include "core/moment_readers.h"
 
-#include <cstddef>
+#include "core/scanner.h"
 
 namespace zel {
 
 namespace {
-
-// Walks a text from left to right.
-class Cursor {
-public:
-    explicit Cursor(std::u16string_view text) : text_(text) {}
-
-    // A run of `least` to `most` ASCII digits, as a number.
-    std::optional<int> Number(std::size_t least, std::size_t most) {
-        int value = 0;
-        std::size_t count = 0;
-        while (count < most && pos_ < text_.size() && text_[pos_] >= u'0' && text_[pos_] <= u'9') {
-            value = value * 10 + (text_[pos_] - u'0');
-            ++pos_;
-            ++count;
-        }
-        if (count < least) return std::nullopt;
-        return value;
-    }
-    bool Take(char16_t c) {
-        if (pos_ >= text_.size() || text_[pos_] != c) return false;
-        ++pos_;
-        return true;
-    }
-    // Skips spaces; true when there was at least one.
-    bool SkipSpaces() {
-        const std::size_t from = pos_;
-        while (pos_ < text_.size() && text_[pos_] == u' ') ++pos_;
-        return pos_ > from;
-    }
-    bool AtEnd() const { return pos_ == text_.size(); }
-    std::u16string_view Rest() const { return text_.substr(pos_); }
-
-private:
-    std::u16string_view text_;
-    std::size_t pos_ = 0;
-};
 
 int WindowedYear(int twoDigits) { return twoDigits < 30 ? 2000 + twoDigits : 1900 + twoDigits; }
 
@@ -49,8 +13,8 @@ constexpr int kAnyLeapYear = 2000;
 
 }  // namespace
 
-std::optional<int> ReadTimeOfDay(std::u16string_view text) {
-    Cursor c(text);
+std::optional<TimeOfDay> ReadTimeOfDay(std::u16string_view text) {
+    Scanner c(text);
     c.SkipSpaces();
     const auto hour = c.Number(1, 2);
     if (!hour || !c.Take(u':')) return std::nullopt;
@@ -60,12 +24,13 @@ std::optional<int> ReadTimeOfDay(std::u16string_view text) {
     if (c.Take(u':')) second = c.Number(1, 2);
     c.SkipSpaces();
     if (!second || !c.AtEnd()) return std::nullopt;
-    if (*hour > 23 || *minute > 59 || *second > 59) return std::nullopt;
-    return *hour * 3600 + *minute * 60 + *second;
+    const TimeOfDay time{*hour, *minute, *second};
+    if (!IsTimeOfDay(time)) return std::nullopt;
+    return time;
 }
 
 std::optional<LocalDateTime> ReadMonthDayTime(std::u16string_view text, int currentYear) {
-    Cursor c(text);
+    Scanner c(text);
     c.SkipSpaces();
     const auto first = c.Number(1, 2);
     if (!first || !c.Take(u'/')) return std::nullopt;
@@ -81,20 +46,16 @@ std::optional<LocalDateTime> ReadMonthDayTime(std::u16string_view text, int curr
     }
     if (!IsCalendarDate(date)) return std::nullopt;
 
-    int seconds = 0;
+    std::optional<TimeOfDay> time = TimeOfDay{0, 0, 0};
     const bool spaced = c.SkipSpaces();
-    if (!c.AtEnd()) {
-        if (!spaced) return std::nullopt;
-        const auto time = ReadTimeOfDay(c.Rest());
-        if (!time) return std::nullopt;
-        seconds = *time;
-    }
-    return LocalDateTime{yearGiven ? date.year : currentYear, date.month, date.day,
-                         seconds / 3600, seconds / 60 % 60, seconds % 60};
+    if (!c.AtEnd()) time = spaced ? ReadTimeOfDay(c.Rest()) : std::nullopt;
+    if (!time) return std::nullopt;
+    return LocalDateTime{
+        yearGiven ? date.year : currentYear, date.month, date.day, time->hours, time->minutes, time->seconds};
 }
 
 std::optional<CalendarDate> ReadYearFirstDate(std::u16string_view text) {
-    Cursor c(text);
+    Scanner c(text);
     c.SkipSpaces();
     const auto year = c.Number(1, 4);
     if (!year) return std::nullopt;

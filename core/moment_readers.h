@@ -7,12 +7,13 @@
 
 #include "core/calendar.h"
 #include "core/moment.h"
+#include "core/units.h"
 
 namespace zel {
 
-// Seconds since midnight of a time of day "h:m" or "h:m:s" (hours 0-23, minutes and seconds
-// 0-59), spaces around it allowed: '9:5' -> 32700, '23:59:59' -> 86399.
-std::optional<int> ReadTimeOfDay(std::u16string_view text);
+// A time of day "h:m" or "h:m:s" (hours 0-23, minutes and seconds 0-59, seconds 0 when not given),
+// spaces around it allowed: '9:5' -> 09:05:00, ' 23:59:59 ' -> 23:59:59.
+std::optional<TimeOfDay> ReadTimeOfDay(std::u16string_view text);
 
 // A date and time as typed into a moment field: "month/day" or "yy/month/day", then optionally
 // spaces and a time of day; without a time it is midnight. A two-digit year reads as 2000-2029

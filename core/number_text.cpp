@@ -152,4 +152,12 @@ std::u16string WholeNumberText(double wholeValue) {
     return Widen(out);
 }
 
+std::u16string ZeroPadded(int value, std::size_t width) {
+    const bool negative = value < 0;
+    std::string digits = std::to_string(negative ? -static_cast<long long>(value) : value);
+    if (digits.size() < width) digits.insert(0, width - digits.size(), '0');
+    if (negative) digits.insert(0, 1, '-');
+    return Widen(digits);
+}
+
 }  // namespace zel

@@ -1,6 +1,7 @@
 // How numbers are written into the fields of the window.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace zel {
@@ -28,5 +29,9 @@ std::u16string FixedPointText(double value, int decimals);
 // double, padded with zeros: 2^60 -> '1152921504606847000'.
 // `wholeValue` must be finite; otherwise the text is empty.
 std::u16string WholeNumberText(double wholeValue);
+
+// The decimal digits of `value`, zero-padded to at least `width` digits, '-' in front of a negative
+// value: (7, 2) -> '07', (-7, 2) -> '-07', (12345, 4) -> '12345'.
+std::u16string ZeroPadded(int value, std::size_t width);
 
 }  // namespace zel

@@ -21,6 +21,7 @@ TEST(Arithmetic, LeftOperandPlusOrMinusTheOperand) {
         {Unit::Hour, u"1.50000", u"0.25", false, u"1.25"},
         {Unit::Dhms, u"0001 12:00:00", u"0.5", true, u"2"},
         {Unit::Dhms, u"0001 12:00:00", u"0.5", false, u"1"},
+        {Unit::Dhms, u"0001 06:00:36", u"1", true, u"2.25041666666667"},  // seconds add to the days
         {Unit::Dhms, u"-0000 06:00:00", u"", true, u"-0.25"},
         {Unit::Dhms, u"10000 01:00:00", u"0", true, u"10000.0416666667"},
         {Unit::Dhms, u"0023", u"", true, u"23"},       // no space: days in the first four

@@ -60,6 +60,7 @@ TEST(DurationDays, EachUnitAndTheFailures) {
         std::optional<double> days;
     } cases[] = {
         {Unit::Dhms, u"0000 12:00:00", 0.5},  {Unit::Dhms, u" -0001 06:00:00 ", -1.25},
+        {Unit::Dhms, u"0000 12:00:36", 0.5 + 36.0 / 86400},
         {Unit::Day, u"365242", 365242.0},      {Unit::Hour, u"24.80000", 24.8 / 24},
         {Unit::Min, u"-1440", -1.0},           {Unit::Sec, u"", 0.0},
         {Unit::Dhms, u"0023", std::nullopt},   {Unit::Dhms, u"", std::nullopt},

@@ -49,8 +49,8 @@ CalculatorWindow::CalculatorWindow(Program& program, CalculatorSize size)
 // ---- Lifecycle
 
 void CalculatorWindow::Form_Load() {
-    for (Control* twin : c_.twins) twin->text.clear();
-    for (Control* field : c_.fields) field->text.clear();
+    for (Control* twin : c_.twins.all) twin->text.clear();
+    for (Control* field : c_.fields.all) field->text.clear();
     c_.result.text.clear();
     // One reading of the clock for the moments and the years, so that a load in the last
     // second of a year cannot pair 31 December with the next year.
@@ -104,27 +104,27 @@ std::vector<CalculatorWindow::HandlerRoute> CalculatorWindow::RoutesOf(const Cal
     using W = CalculatorWindow;
     using A = EventArgs;
     return {
-        {c.moments.all(), E::GotFocus, [](W& w, const A& a) { w.Text8_GotFocus(a.index); }},
-        {c.moments.all(), E::LostFocus, [](W& w, const A& a) { w.Text8_LostFocus(a.index); }},
-        {c.moments.all(), E::KeyDown, [](W& w, const A& a) { w.Text8_KeyDown(a.index, a.key, a.modifiers); }},
-        {c.moments.all(), E::DblClick, [](W& w, const A& a) { w.Text8_DblClick(a.index); }},
+        {c.moments.all, E::GotFocus, [](W& w, const A& a) { w.Text8_GotFocus(a.index); }},
+        {c.moments.all, E::LostFocus, [](W& w, const A& a) { w.Text8_LostFocus(a.index); }},
+        {c.moments.all, E::KeyDown, [](W& w, const A& a) { w.Text8_KeyDown(a.index, a.key, a.modifiers); }},
+        {c.moments.all, E::DblClick, [](W& w, const A& a) { w.Text8_DblClick(a.index); }},
         {{&c.cmdClearK}, E::Click, [](W& w, const A&) { w.cmdClearK_Click(); }},
         {{&c.cmdCalc}, E::Click, [](W& w, const A&) { w.cmdCalc_Click(); }},
         {{&c.cmdKeika}, E::Click, [](W& w, const A&) { w.cmdKeika_Click(); }},
-        {c.twins.all(), E::GotFocus, [](W& w, const A& a) { w.Text7_GotFocus(a.index); }},
-        {c.fields.all(), E::GotFocus, [](W& w, const A& a) { w.Text9_GotFocus(a.index); }},
-        {c.fields.all(), E::LostFocus, [](W& w, const A& a) { w.Text9_LostFocus(a.index); }},
-        {c.fields.all(), E::KeyDown, [](W& w, const A& a) { w.Text9_KeyDown(a.index, a.key, a.modifiers); }},
+        {c.twins.all, E::GotFocus, [](W& w, const A& a) { w.Text7_GotFocus(a.index); }},
+        {c.fields.all, E::GotFocus, [](W& w, const A& a) { w.Text9_GotFocus(a.index); }},
+        {c.fields.all, E::LostFocus, [](W& w, const A& a) { w.Text9_LostFocus(a.index); }},
+        {c.fields.all, E::KeyDown, [](W& w, const A& a) { w.Text9_KeyDown(a.index, a.key, a.modifiers); }},
         {{&c.cmdConvert}, E::Click, [](W& w, const A&) { w.cmdConvert_Click(); }},
         {{&c.cmdClearV}, E::Click, [](W& w, const A&) { w.cmdClearV_Click(); }},
-        {c.unitOptions.all(), E::Click, [](W& w, const A& a) { w.OptionUnit_Click(static_cast<Unit>(a.index)); }},
+        {c.unitOptions.all, E::Click, [](W& w, const A& a) { w.OptionUnit_Click(static_cast<Unit>(a.index)); }},
         {{&c.cmdCalcT}, E::Click, [](W& w, const A&) { w.cmdCalcT_Click(); }},
         {{&c.cmdClearT}, E::Click, [](W& w, const A&) { w.cmdClearT_Click(); }},
         {{&c.plus}, E::Click, [](W& w, const A&) { w.Option8_Click(); }},
         {{&c.minus}, E::Click, [](W& w, const A&) { w.Option9_Click(); }},
         {{&c.result}, E::KeyDown, [](W& w, const A& a) { w.Text6_KeyDown(a.key, a.modifiers); }},
         {{&c.cmdClear}, E::Click, [](W& w, const A&) { w.cmdClear_Click(); }},
-        {c.titles, E::Click, [](W& w, const A& a) { w.Label4_Click(a.index); }},
+        {c.titles.all, E::Click, [](W& w, const A& a) { w.Label4_Click(a.index); }},
         {{c.cmd2Mini}, E::Click, [](W& w, const A&) { w.cmd2Mini_Click(); }},
         {{c.cmd2Big}, E::Click, [](W& w, const A&) { w.cmd2Big_Click(); }},
         {{&c.cmdManu}, E::Click, [](W& w, const A&) { w.cmdManu_Click(); }},
@@ -311,7 +311,7 @@ void CalculatorWindow::cmdKeika_Click() {
 // ---- Conversion section: entry fields and their twins
 
 void CalculatorWindow::Text7_GotFocus(int Index) {
-    const EntryPair pair = c_.PairOfTwin(Index);
+    const EntryPair pair = c_.Pair(Index + 1);  // Text7(i) is the twin of Text9(i + 1)
     pair.field.text = pair.twin.text;
     pair.field.visible = true;
     program_.SetFocus(*this, pair.field);
@@ -393,7 +393,7 @@ void CalculatorWindow::cmdClearV_Click() {
 
 void CalculatorWindow::OptionUnit_Click(Unit unit) {
     const std::u16string_view name = kArithmeticUnits[static_cast<std::size_t>(unit)];
-    for (Control* caption : c_.unitCaptions) caption->text = name;
+    for (Control* caption : c_.unitCaptions.all) caption->text = name;
     c_.result.text.clear();
     SetMark(kArithmeticMark, false);
 }

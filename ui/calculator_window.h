@@ -21,26 +21,25 @@ struct CalculatorControls {
     Form& form;
     bool full;  // the full window, else the mini one
 
-    ControlArray<4> moments{form, "Text8"};      // moment 2, moment 1, the year of moment 2, of moment 1
-    ControlArray<6> fields{form, "Text9"};       // dhms, day, hour, min, sec, the arithmetic operand
-    ControlArray<5> twins{form, "Text7"};        // the display twins of Text9(1)…Text9(5)
-    ControlArray<4> marks{form, "Label6"};       // conversion, difference, arithmetic, elapsed moment
-    ControlArray<2> unitCaptions{form, "Label5"};  // the unit of the operand and of the result
+    ControlArray moments{form, "Text8", 4};       // moment 2, moment 1, the year of moment 2, of moment 1
+    ControlArray fields{form, "Text9", 6};        // dhms, day, hour, min, sec, the arithmetic operand
+    ControlArray twins{form, "Text7", 5};         // the display twins of Text9(1)…Text9(5)
+    ControlArray marks{form, "Label6", 4};        // conversion, difference, arithmetic, elapsed moment
+    ControlArray unitCaptions{form, "Label5", 2};  // the unit of the operand and of the result
     // In the order of Unit: dhms, day, hour, min, sec.
-    ControlArray<5> unitOptions{form, {"Option3", "Option4", "Option5", "Option6", "Option7"}};
+    ControlArray unitOptions{form, {"Option3", "Option4", "Option5", "Option6", "Option7"}};
     Control &plus = form("Option8"), &minus = form("Option9"), &result = form("Text6");
     Control &cmdCalc = form("cmdCalc"), &cmdClear = form("cmdClear"), &cmdManu = form("cmdManu");
     Control &cmdKeika = form("cmdKeika"), &cmdClearK = form("cmdClearK");
     Control &cmdConvert = form("cmdConvert"), &cmdClearV = form("cmdClearV");
     Control &cmdCalcT = form("cmdCalcT"), &cmdClearT = form("cmdClearT");
     // What one window has and the other lacks: the section titles and the switches between them.
-    std::vector<Control*> titles = full ? ControlArray<3>(form, "Label4").all() : std::vector<Control*>();
+    ControlArray titles{form, "Label4", full ? 3 : 0};
     Control* cmd2Mini = full ? &form("cmd2Mini") : nullptr;
     Control* cmd2Big = full ? nullptr : &form("cmd2Big");
 
     // The entry field Text9(i), 1 to 5, with its twin Text7(i - 1).
     EntryPair Pair(int fieldIndex) const { return {fields[fieldIndex], twins[fieldIndex - 1]}; }
-    EntryPair PairOfTwin(int twinIndex) const { return Pair(twinIndex + 1); }
 };
 
 class CalculatorWindow : public Window {

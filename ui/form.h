@@ -1,7 +1,7 @@
 #pragma once
 // The controls of one open window, addressed by name and index, with the window's focus owner.
 
-#include <array>
+#include <initializer_list>
 #include <string_view>
 #include <vector>
 
@@ -56,23 +56,16 @@ private:
 
 // Controls of a window resolved once, by index: a control array (Text9(0)…Text9(5)), or single
 // controls that one handler serves alike (Option3…Option7).
-template <std::size_t N>
-class ControlArray {
-public:
-    ControlArray(Form& form, std::string_view name) {
-        for (std::size_t i = 0; i < N; ++i) controls_[i] = &form(name, static_cast<int>(i));
+struct ControlArray {
+    ControlArray(Form& form, std::string_view name, int count) {
+        for (int i = 0; i < count; ++i) all.push_back(&form(name, i));
     }
-    ControlArray(Form& form, const std::array<std::string_view, N>& names) {
-        for (std::size_t i = 0; i < N; ++i) controls_[i] = &form(names[i]);
+    ControlArray(Form& form, std::initializer_list<std::string_view> names) {
+        for (std::string_view name : names) all.push_back(&form(name));
     }
+    Control& operator[](int index) const { return *all[static_cast<std::size_t>(index)]; }
 
-    Control& operator[](int index) const { return *controls_[static_cast<std::size_t>(index)]; }
-    auto begin() const { return controls_.begin(); }
-    auto end() const { return controls_.end(); }
-    std::vector<Control*> all() const { return {controls_.begin(), controls_.end()}; }
-
-private:
-    std::array<Control*, N> controls_;
+    std::vector<Control*> all;
 };
 
 }  // namespace zel

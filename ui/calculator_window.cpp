@@ -26,10 +26,7 @@ constexpr std::array<std::u16string_view, 5> kArithmeticUnits{u"day", u"day", u"
 constexpr int kDhmsField = 0;
 constexpr int kUnitCount = static_cast<int>(kArithmeticUnits.size());  // the unit fields paired with twins: 1 to 4
 constexpr int kOperandField = 5;
-constexpr int kConversionMark = 0;
-constexpr int kDifferenceMark = 1;
-constexpr int kArithmeticMark = 2;
-constexpr int kElapsedMark = 3;
+enum StatusMark { kConversionMark, kDifferenceMark, kArithmeticMark, kElapsedMark };  // Label6(0)…Label6(3)
 
 // Where Enter sends the focus from Text8(0)…Text8(3): between the two moments, and from a
 // year box to its moment.
@@ -120,8 +117,8 @@ std::vector<CalculatorWindow::HandlerRoute> CalculatorWindow::RoutesOf(const Cal
         {c.unitOptions.all, E::Click, [](W& w, const A& a) { w.OptionUnit_Click(static_cast<Unit>(a.index)); }},
         {{&c.cmdCalcT}, E::Click, [](W& w, const A&) { w.cmdCalcT_Click(); }},
         {{&c.cmdClearT}, E::Click, [](W& w, const A&) { w.cmdClearT_Click(); }},
-        {{&c.plus}, E::Click, [](W& w, const A&) { w.Option8_Click(); }},
-        {{&c.minus}, E::Click, [](W& w, const A&) { w.Option9_Click(); }},
+        {{&c.plus}, E::Click, [](W& w, const A&) { w.OptionSign_Click(true); }},
+        {{&c.minus}, E::Click, [](W& w, const A&) { w.OptionSign_Click(false); }},
         {{&c.result}, E::KeyDown, [](W& w, const A& a) { w.Text6_KeyDown(a.key, a.modifiers); }},
         {{&c.cmdClear}, E::Click, [](W& w, const A&) { w.cmdClear_Click(); }},
         {c.titles.all, E::Click, [](W& w, const A& a) { w.Label4_Click(a.index); }},
@@ -151,7 +148,9 @@ void CalculatorWindow::GotFocus(Control& c) { Route(c, ControlEvent::GotFocus); 
 void CalculatorWindow::LostFocus(Control& c) { Route(c, ControlEvent::LostFocus); }
 void CalculatorWindow::Click(Control& c) { Route(c, ControlEvent::Click); }
 void CalculatorWindow::DblClick(Control& c) { Route(c, ControlEvent::DblClick); }
-void CalculatorWindow::KeyDown(Control& c, Key key, Modifiers modifiers) { Route(c, ControlEvent::KeyDown, key, modifiers); }
+void CalculatorWindow::KeyDown(Control& c, Key key, Modifiers modifiers) {
+    Route(c, ControlEvent::KeyDown, key, modifiers);
+}
 
 // ---- Status marks and shared routines
 
@@ -194,15 +193,6 @@ void CalculatorWindow::HandOverToTwin(EntryPair pair) {
 
 void CalculatorWindow::ShowUnitTwins() {
     for (int i = kDhmsField + 1; i < kUnitCount; ++i) HandOverToTwin(c_.Pair(i));
-}
-
-bool CalculatorWindow::ShowDuration(double T) {
-    // All five texts are made before any field is written, so that a duration that cannot be
-    // shown leaves every field as the user saw it.
-    const std::optional<DurationTexts> texts = DurationTextsFor(T);
-    if (!texts) return false;
-    WriteDuration(*texts);
-    return true;
 }
 
 void CalculatorWindow::WriteDuration(const DurationTexts& texts) {
@@ -377,10 +367,14 @@ void CalculatorWindow::cmdConvert_Click() {
 
     const Unit unit = SelectedUnit();
     const std::optional<double> T = DurationSeconds(unit, UnitField(unit).text);
-    if (!T || !ShowDuration(*T)) {
+    // All five texts are made before any field is written, so that a duration that cannot be
+    // shown leaves every field as the user saw it.
+    const std::optional<DurationTexts> texts = T ? DurationTextsFor(*T) : std::nullopt;
+    if (!texts) {
         program_.MsgBox(messages::kConversionError);
         return;
     }
+    WriteDuration(*texts);
     SetMark(kConversionMark, true);
     c_.result.text.clear();
 }
@@ -427,16 +421,10 @@ void CalculatorWindow::cmdClearT_Click() {
     SetMark(kArithmeticMark, false);
 }
 
-void CalculatorWindow::Option8_Click() {
-    if (signPlus_) return;
+void CalculatorWindow::OptionSign_Click(bool plus) {
+    if (signPlus_ == plus) return;
     SetMark(kArithmeticMark, false);
-    signPlus_ = true;
-}
-
-void CalculatorWindow::Option9_Click() {
-    if (!signPlus_) return;
-    SetMark(kArithmeticMark, false);
-    signPlus_ = false;
+    signPlus_ = plus;
 }
 
 void CalculatorWindow::Text6_KeyDown(Key KeyCode, Modifiers Shift) {

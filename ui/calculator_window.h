@@ -85,8 +85,7 @@ public:
     // Arithmetic section.
     void cmdCalcT_Click();
     void cmdClearT_Click();
-    void Option8_Click();
-    void Option9_Click();
+    void OptionSign_Click(bool plus);  // Option8_Click, Option9_Click
     void Text6_KeyDown(Key KeyCode, Modifiers Shift);
 
     // Result clear and the full window's section titles.
@@ -96,9 +95,6 @@ public:
 private:
     void ResetStatusMarks();
     void ClearOtherUnits();
-    // Writes the duration of T seconds into the five conversion fields and shows the twins.
-    // Returns false, writing nothing, when the duration cannot be shown.
-    bool ShowDuration(double T);
     // A handler under the controls and the event that run it; the handler gets the index of the
     // control among them.
     struct EventArgs { int index; Key key; Modifiers modifiers; };
@@ -112,6 +108,7 @@ private:
     std::pair<const HandlerRoute*, int> RouteOf(const Control& control, ControlEvent event) const;
     void Route(const Control& control, ControlEvent event, Key key = Key::Other, Modifiers modifiers = Modifiers::None);
 
+    // Writes the five conversion fields and shows the twins.
     void WriteDuration(const DurationTexts& texts);
     void SetMark(int index, bool done);
     // The field hands its text to its twin, which is shown in its place.

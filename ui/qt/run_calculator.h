@@ -16,6 +16,17 @@
 
 namespace zel::view {
 
+// Returns `result` once the event loop is done. Qt 6.4's Wayland client can hang while it tears its
+// display connection down (its event thread waits on a read that never comes), keeping a finished
+// program alive without a window; nothing is kept, so on Wayland the program leaves at once.
+inline int LeaveEventLoop(int result) {
+    if (QGuiApplication::platformName() == QStringLiteral("wayland")) {
+        std::fflush(nullptr);
+        std::_Exit(result);
+    }
+    return result;
+}
+
 // Runs the calculator on the desktop and returns its exit status. `beforeStart` runs once the
 // application object exists, before the first window is shown.
 inline int RunCalculator(int argc, char** argv, const std::function<void()>& beforeStart = {}) {
@@ -28,14 +39,7 @@ inline int RunCalculator(int argc, char** argv, const std::function<void()>& bef
     session.view().onEnded = [] { QCoreApplication::quit(); };
     if (beforeStart) beforeStart();
     session.Start();
-    const int result = QApplication::exec();
-    // Qt 6.4's Wayland client can hang while it tears its display connection down, keeping an
-    // ended program alive without a window; the user has confirmed the end and nothing is kept.
-    if (QGuiApplication::platformName() == QStringLiteral("wayland")) {
-        std::fflush(nullptr);
-        std::_Exit(result);
-    }
-    return result;
+    return LeaveEventLoop(QApplication::exec());
 }
 
 }  // namespace zel::view

@@ -20,10 +20,7 @@ public:
     std::optional<LocalDateTime> later;
     int readings = 0;
 
-    LocalDateTime Now() override {
-        const bool first = readings++ == 0;
-        return later && !first ? *later : now;
-    }
+    LocalDateTime Now() override { return readings++ > 0 && later ? *later : now; }
 };
 
 // Message boxes that never block: they remember every box shown, answer a box that offers OK

@@ -515,15 +515,9 @@ std::string CommandsUsage() {
             usage += line + '\n';
             line.clear();
         }
-        std::string_view meaning = command.meaning;
-        for (;;) {
-            const std::size_t end = meaning.find('\n');
-            line.resize(kColumn, ' ');
-            usage += line.append(meaning.substr(0, end)) + '\n';
-            if (end == std::string_view::npos) break;
-            meaning.remove_prefix(end + 1);
-            line.clear();
-        }
+        line.resize(kColumn, ' ');
+        for (const char c : command.meaning) line += c == '\n' ? '\n' + std::string(kColumn, ' ') : std::string(1, c);
+        usage += line + '\n';
     }
     return usage;
 }

@@ -2,7 +2,7 @@
 #   cmake -S . -B build-mingw --toolchain cmake/mingw-w64.cmake
 # The executables are linked statically, so that they run without the compiler's DLLs beside
 # them. When Wine is installed, CTest starts every test through it, headless, in a Wine prefix
-# of the build folder's own.
+# of the build folder's own, which scripts/windows-tests makes and serves before the first test.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 

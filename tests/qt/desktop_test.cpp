@@ -37,16 +37,13 @@ TEST(Desktop, QtTextsInJapaneseAndMessageBoxesInTheProgramFont) {
     EXPECT_EQ(family, desk.calculator()->font().family());
 }
 
-// With a Japanese font installed nothing is said; without one (the run under a fontconfig of
-// Latin fonts only) one message names the package, in English first.
+// With a Japanese font installed nothing is said; without one (a run under Latin fonts only) one
+// message names the package, in English first.
 TEST(Desktop, WithoutAJapaneseFontOneMessageSaysWhatToInstall) {
     QStringList shown;
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            shown << box->text();
-            box->accept();
-        }
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) shown << box->text(), box->accept();
     });
     closer.start(0);
     WarnWithoutJapaneseFont();
@@ -55,12 +52,9 @@ TEST(Desktop, WithoutAJapaneseFontOneMessageSaysWhatToInstall) {
         return;
     }
     ASSERT_EQ(shown.size(), 1);
-    const QStringList lines = shown[0].split(u'\n');
-    ASSERT_EQ(lines.size(), 5) << shown[0].toStdString();
-    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("No installed font draws Japanese")));
-    EXPECT_EQ(lines[1], QStringLiteral("Install the package fonts-ipafont-gothic."));
-    EXPECT_TRUE(lines[3].startsWith(QStringLiteral("日本語")));
-    EXPECT_TRUE(lines[4].contains(QStringLiteral("fonts-ipafont-gothic")));
+    EXPECT_TRUE(shown[0].startsWith(QStringLiteral("No installed font draws Japanese")));
+    EXPECT_LT(shown[0].indexOf(QStringLiteral("Install the package fonts-ipafont-gothic.")), shown[0].indexOf(u"日本語"));
+    EXPECT_EQ(shown[0].count(QStringLiteral("fonts-ipafont-gothic")), 2);
 }
 
 TEST(Desktop, TheCaretWaitsAtTheEndOfLongNumbersAndOnlyTheManualTakesAnInputMethod) {

@@ -24,12 +24,14 @@
 namespace zel::view {
 
 std::unique_ptr<QApplication> StartApplication(int& argc, char** argv) {
-    if (const auto missing = MissingDisplay(argc, argv)) {
+    std::shared_ptr<void> probe;
+    if (const auto missing = MissingDisplay(argc, argv, probe)) {
         std::fprintf(stderr, "zelvorin: no display to show the calculator on (%s)\n", missing->c_str());
         return nullptr;
     }
     NeverLaunchASessionBus();
     auto app = std::make_unique<QApplication>(argc, argv);
+    probe.reset();
     PrepareApplication(*app);
     WarnWithoutJapaneseFont();
     return app;
@@ -76,7 +78,7 @@ struct Attempt {
     std::string reason;
 };
 
-Attempt TryX11(std::string name) {
+Attempt TryX11(std::string name, std::shared_ptr<void>& held) {
     if (name.empty()) name = qgetenv("DISPLAY").toStdString();
     if (name.empty()) return {false, false, "DISPLAY is not set"};
     int screenNumber = 0;
@@ -102,7 +104,10 @@ Attempt TryX11(std::string name) {
                            " bits of colour, fewer than the " + std::to_string(kLeastColourBits) +
                            " the calculator needs"};
     }
-    xcb_disconnect(connection);
+    if (attempt.starts)
+        held.reset(connection, [](void* open) { xcb_disconnect(static_cast<xcb_connection_t*>(open)); });
+    else
+        xcb_disconnect(connection);
     return attempt;
 }
 
@@ -132,7 +137,7 @@ Attempt TryWayland() {
 }  // namespace
 #endif
 
-std::optional<std::string> MissingDisplay(int argc, char** argv) {
+std::optional<std::string> MissingDisplay(int argc, char** argv, std::shared_ptr<void>& held) {
 #if defined(Q_OS_LINUX)
     bool named = false;
     const std::vector<std::string> platforms = PlatformsTried(argc, argv, named);
@@ -143,7 +148,7 @@ std::optional<std::string> MissingDisplay(int argc, char** argv) {
     for (const std::string& platform : platforms) {
         Attempt attempt;
         if (platform == "xcb")
-            attempt = TryX11(ArgumentAfter(argc, argv, "-display"));
+            attempt = TryX11(ArgumentAfter(argc, argv, "-display"), held);
         else if (platform.rfind("wayland", 0) == 0)
             attempt = TryWayland();
         else
@@ -158,6 +163,7 @@ std::optional<std::string> MissingDisplay(int argc, char** argv) {
     // Elsewhere the desktop is the system's own and always there.
     Q_UNUSED(argc);
     Q_UNUSED(argv);
+    Q_UNUSED(held);
     return std::nullopt;
 #endif
 }

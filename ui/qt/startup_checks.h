@@ -20,8 +20,10 @@ std::unique_ptr<QApplication> StartApplication(int& argc, char** argv);
 // Why no window can be shown, or nothing when one can. On Linux each platform Qt would try for
 // this command line and environment is tried in the same order, and the first that starts
 // decides: a Wayland display that answers, or an X display with the screen named and at least
-// 16 bits of colour. Qt itself would abort with a core dump instead, or crash painting.
-std::optional<std::string> MissingDisplay(int argc, char** argv);
+// 16 bits of colour. Qt itself would abort with a core dump instead, or crash painting. The X
+// connection made to find out is handed to `held`, to be closed once the application object has
+// its own: an X server whose last client leaves resets, refusing connections for a moment.
+std::optional<std::string> MissingDisplay(int argc, char** argv, std::shared_ptr<void>& held);
 
 // Qt's D-Bus support, finding no session bus named, would have libdbus run `dbus-launch` from
 // PATH to start one, which outlives the program. Names a bus address that cannot be connected

@@ -2,6 +2,7 @@
 // the program's font, the caret waiting at the end of a long number, no input method in the
 // calculator's fields.
 #include <QApplication>
+#include <QFontDatabase>
 #include <QInputMethodQueryEvent>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -14,6 +15,7 @@
 #include "ui/qt/appearance.h"
 #include "ui/qt/desktop_services.h"
 #include "ui/qt/form_view.h"
+#include "ui/qt/startup_checks.h"
 
 namespace zel::view::test {
 namespace {
@@ -33,6 +35,26 @@ TEST(Desktop, QtTextsInJapaneseAndMessageBoxesInTheProgramFont) {
     boxes.Show(u"?", u"Zelvorin", MessageButtons::OkCancel);
     EXPECT_EQ(cancel, QStringLiteral("キャンセル"));
     EXPECT_EQ(family, desk.calculator()->font().family());
+}
+
+// With a Japanese font installed nothing is said; without one (a run under Latin fonts only) one
+// message names the package, in English first.
+TEST(Desktop, WithoutAJapaneseFontOneMessageSaysWhatToInstall) {
+    QStringList shown;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) shown << box->text(), box->accept();
+    });
+    closer.start(0);
+    WarnWithoutJapaneseFont();
+    if (DesignFamilyInstalled() || !QFontDatabase::families(QFontDatabase::Japanese).isEmpty()) {
+        EXPECT_TRUE(shown.isEmpty());
+        return;
+    }
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_TRUE(shown[0].startsWith(QStringLiteral("No installed font draws Japanese")));
+    EXPECT_LT(shown[0].indexOf(QStringLiteral("Install the package fonts-ipafont-gothic.")), shown[0].indexOf(u"日本語"));
+    EXPECT_EQ(shown[0].count(QStringLiteral("fonts-ipafont-gothic")), 2);
 }
 
 TEST(Desktop, TheCaretWaitsAtTheEndOfLongNumbersAndOnlyTheManualTakesAnInputMethod) {

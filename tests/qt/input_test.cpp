@@ -275,6 +275,19 @@ TEST(Input, PastingNothingOrSomethingIntoEveryBoxKeepsTheLayerInStep) {
     pasteEverywhere(MiniWindowDesign());
 }
 
+// A paste longer than a line edit takes by default (32,767 characters) reaches the layer whole,
+// as the headless runner reads it: 40,000 zeros and a 5 are 5 hours.
+TEST(Input, APasteOf40001CharactersIsReadWhole) {
+    Desk desk;
+    QGuiApplication::clipboard()->setText(QString(40000, u'0') + u'5');
+    desk.Click("Text7(1)");
+    desk.Key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(desk.program().calculator()->form()("Text9", 2).text.size(), 40001u);
+    desk.Click("cmdConvert");
+    EXPECT_EQ(desk.Text("Text7(1)"), "5.00000");
+    EXPECT_TRUE(desk.boxes.shown.empty());
+}
+
 // The manual's box edited in place, around and across line breaks: the layer's text, with its
 // line breaks as CR LF, follows each edit.
 TEST(Input, TheManualFollowsEditsAcrossLineBreaks) {

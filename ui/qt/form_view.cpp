@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numeric>
 
 #include "ui/accessible_names.h"
@@ -61,6 +62,8 @@ void LineWidget::paintEvent(QPaintEvent*) {
 
 FieldEdit::FieldEdit(QWidget* parent) : QLineEdit(parent) {
     setAttribute(Qt::WA_InputMethodEnabled, false);
+    // The layer takes a text of any length: none is cut at Qt's default 32,767 characters.
+    setMaxLength(std::numeric_limits<int>::max());
     // Qt 6.4.2: a line edit whose caret has never been placed reports it moved when Tab first
     // brings the focus in, before it reports the focus; a screen reader takes that move for the
     // focus and never speaks the field's name. The caret is placed once here, while nobody listens.

@@ -17,9 +17,13 @@ namespace zel::view {
 // `argc` must outlive the application object.
 std::unique_ptr<QApplication> StartApplication(int& argc, char** argv);
 
-// Why no window can be shown (on Linux: no display named, or the X display named cannot be
-// reached), or nothing when one can. Qt itself would abort with a core dump instead.
-std::optional<std::string> MissingDisplay();
+// Why no window can be shown, or nothing when one can. On Linux each platform Qt would try for
+// this command line and environment is tried in the same order, and the first that starts
+// decides: a Wayland display that answers, or an X display with the screen named and at least
+// 16 bits of colour. Qt itself would abort with a core dump instead, or crash painting. The X
+// connection made to find out is handed to `held`, to be closed once the application object has
+// its own: an X server whose last client leaves resets, refusing connections for a moment.
+std::optional<std::string> MissingDisplay(int argc, char** argv, std::shared_ptr<void>& held);
 
 // Qt's D-Bus support, finding no session bus named, would have libdbus run `dbus-launch` from
 // PATH to start one, which outlives the program. Names a bus address that cannot be connected
@@ -27,8 +31,9 @@ std::optional<std::string> MissingDisplay();
 // desktops have a session bus. Call before the application object exists.
 void NeverLaunchASessionBus();
 
-// One line on standard error naming the package to install when no installed font can draw
-// Japanese; the windows open all the same.
+// When the platform has fonts to look at and none of them draws Japanese: one line on standard
+// error and one message on screen, before any window, naming what to install; the windows open
+// all the same once it is closed.
 void WarnWithoutJapaneseFont();
 
 }  // namespace zel::view

@@ -1,9 +1,8 @@
-// The units of time of the conversion section, the whole factors between them, and the clock
-// reading of a time within a day.
+// The units of time of the conversion section, the whole factors between them, spans counted in
+// them, and the clock reading of a time within a day.
 #pragma once
 
 #include <chrono>
-#include <ratio>
 
 namespace zel {
 

@@ -7,17 +7,19 @@
 
 namespace zel {
 
-std::optional<double> LeftOperand(Unit unit, std::u16string_view fieldText) {
-    if (unit == Unit::Dhms) return DhmsIn(Unit::Day, fieldText, DayEndWithoutSpace::AtFive);
-    return LeadingNumber(fieldText);
+std::optional<Amount> LeftOperand(Unit unit, std::u16string_view fieldText) {
+    const auto value =
+        unit == Unit::Dhms ? DhmsIn(Unit::Day, fieldText, DayEndWithoutSpace::AtFive) : LeadingNumber(fieldText);
+    if (!value) return std::nullopt;
+    return Amount{*value, unit};
 }
 
-std::optional<double> SumOrDifference(double left, std::u16string_view operandText, bool plus) {
+std::optional<Amount> SumOrDifference(Amount left, std::u16string_view operandText, Operation operation) {
     const std::optional<double> V = LeadingNumber(operandText);
     if (!V) return std::nullopt;
-    const double R = plus ? *V + left : left - *V;
+    const double R = operation == Operation::Plus ? *V + left.value : left.value - *V;
     if (!std::isfinite(R)) return std::nullopt;
-    return R;
+    return Amount{R, left.unit};
 }
 
 }  // namespace zel

@@ -4,17 +4,25 @@
 #include <optional>
 #include <string_view>
 
-#include "core/conversion.h"
+#include "core/units.h"
 
 namespace zel {
+
+// A number of `unit`, the unit the user selected; where that is dhms, the number counts days.
+struct Amount {
+    double value;
+    Unit unit;
+};
+
+enum class Operation { Plus, Minus };
 
 // The left operand in the selected unit: the leading number of a unit field, or for dhms the
 // text in days (DhmsIn; a text without a space has its days in the first four characters).
 // std::nullopt when a number lies beyond the double range.
-std::optional<double> LeftOperand(Unit unit, std::u16string_view fieldText);
+std::optional<Amount> LeftOperand(Unit unit, std::u16string_view fieldText);
 
-// left + V with `plus`, left - V without, V being the leading number of the operand text.
+// left + V or left - V in the unit of `left`, V being the leading number of the operand text.
 // std::nullopt when V or the result lies beyond the double range.
-std::optional<double> SumOrDifference(double left, std::u16string_view operandText, bool plus);
+std::optional<Amount> SumOrDifference(Amount left, std::u16string_view operandText, Operation operation);
 
 }  // namespace zel

@@ -20,17 +20,23 @@ std::optional<double> LeadingNumberIn(Unit unit, std::u16string_view fieldText, 
     return converted;
 }
 
-}  // namespace
-
-std::optional<double> DurationSeconds(Unit unit, std::u16string_view fieldText) {
-    if (unit != Unit::Dhms) return LeadingNumberIn(unit, fieldText, Unit::Sec);
-    const std::u16string_view text = TrimSpaces(fieldText).empty() ? u"0000 00:00:00" : fieldText;
-    return DhmsIn(Unit::Sec, text, DayEndWithoutSpace::Fails);
+// A count of the unit of `Span` as that span.
+template <class Span>
+std::optional<Span> SpanOf(std::optional<double> count) {
+    return count ? std::optional<Span>(*count) : std::nullopt;
 }
 
-std::optional<double> DurationDays(Unit unit, std::u16string_view fieldText) {
-    if (unit != Unit::Dhms) return LeadingNumberIn(unit, fieldText, Unit::Day);
-    return DhmsIn(Unit::Day, fieldText, DayEndWithoutSpace::Fails);
+}  // namespace
+
+std::optional<Seconds> DurationSeconds(Unit unit, std::u16string_view fieldText) {
+    if (unit != Unit::Dhms) return SpanOf<Seconds>(LeadingNumberIn(unit, fieldText, Unit::Sec));
+    const std::u16string_view text = TrimSpaces(fieldText).empty() ? u"0000 00:00:00" : fieldText;
+    return SpanOf<Seconds>(DhmsIn(Unit::Sec, text, DayEndWithoutSpace::Fails));
+}
+
+std::optional<Days> DurationDays(Unit unit, std::u16string_view fieldText) {
+    if (unit != Unit::Dhms) return SpanOf<Days>(LeadingNumberIn(unit, fieldText, Unit::Day));
+    return SpanOf<Days>(DhmsIn(Unit::Day, fieldText, DayEndWithoutSpace::Fails));
 }
 
 }  // namespace zel

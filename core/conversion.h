@@ -19,12 +19,12 @@ namespace zel {
 // - Day, Hour, Min, Sec: the leading number times 86400, 3600, 60 or 1.
 // std::nullopt when a leading number lies beyond the double range or a
 // product or sum is not finite.
-std::optional<double> DurationSeconds(Unit unit, std::u16string_view fieldText);
+std::optional<Seconds> DurationSeconds(Unit unit, std::u16string_view fieldText);
 
 // The duration in days held in the field of `unit`, as the elapsed moment reads it: the leading
 // number of a unit field divided by 1, 24, 1440 or 86400; for dhms, the pieces read as above
 // give days + hours/24 + minutes/1440 + seconds/86400, but a text without a space, the empty
 // one included, fails. std::nullopt also when a number lies beyond the double range.
-std::optional<double> DurationDays(Unit unit, std::u16string_view fieldText);
+std::optional<Days> DurationDays(Unit unit, std::u16string_view fieldText);
 
 }  // namespace zel

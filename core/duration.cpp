@@ -34,7 +34,8 @@ double RoundHalfEven(double x) {
 
 }  // namespace
 
-std::optional<DurationTexts> DurationTextsFor(double seconds) {
+std::optional<DurationTexts> DurationTextsFor(Seconds duration) {
+    const double seconds = duration.count();
     if (!std::isfinite(seconds)) return std::nullopt;
 
     DurationTexts texts;

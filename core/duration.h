@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "core/units.h"
+
 namespace zel {
 
 struct DurationTexts {
@@ -14,7 +16,7 @@ struct DurationTexts {
     std::u16string sec;   // whole seconds
 };
 
-// The texts of a duration of `seconds`:
+// The texts of `duration`, of `seconds` seconds:
 // - sec: floor(seconds + 0.5) as a whole number (halves upwards);
 // - min, hour, day: the signed value divided successively by 60, 60 and 24,
 //   with 3, 5 and 7 decimals;
@@ -27,6 +29,6 @@ struct DurationTexts {
 // read '0000 24:00:00' while sec reads '86400'.
 // std::nullopt when `seconds` is not finite or the day count is out of range;
 // the caller then writes nothing.
-std::optional<DurationTexts> DurationTextsFor(double seconds);
+std::optional<DurationTexts> DurationTextsFor(Seconds duration);
 
 }  // namespace zel

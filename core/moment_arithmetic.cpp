@@ -25,32 +25,34 @@ std::optional<double> LenientTimeOfDay(std::u16string_view moment) {
     return *ss + Converted(*nn, Unit::Min, Unit::Sec) + Converted(*hh, Unit::Hour, Unit::Sec);
 }
 
+// The date as the difference reads it, from four characters of the year box.
+std::optional<CalendarDate> DateOfDifference(MomentTexts m) {
+    return ReadYearFirstDate(Mid(TrimSpaces(m.year), 1, 4) + u" " + MonthDayOf(m.monthDayTime));
+}
+
 }  // namespace
 
-std::optional<double> MomentDifference(std::u16string_view year1, std::u16string_view moment1,
-                                       std::u16string_view year2, std::u16string_view moment2) {
-    const auto date1 = ReadYearFirstDate(Mid(TrimSpaces(year1), 1, 4) + u" " + MonthDayOf(moment1));
-    const auto date2 = ReadYearFirstDate(Mid(TrimSpaces(year2), 1, 4) + u" " + MonthDayOf(moment2));
+std::optional<Seconds> MomentDifference(MomentTexts moment1, MomentTexts moment2) {
+    const auto date1 = DateOfDifference(moment1), date2 = DateOfDifference(moment2);
     if (!date1 || !date2) return std::nullopt;
     // Whole days give whole seconds: in 64 bits this is exact for every span of the calendar.
     const std::int64_t daySeconds =
         static_cast<std::int64_t>(DaySerial(*date1) - DaySerial(*date2)) * SecondsIn(Unit::Day);
 
-    const auto time1 = LenientTimeOfDay(moment1);
-    const auto time2 = LenientTimeOfDay(moment2);
+    const auto time1 = LenientTimeOfDay(moment1.monthDayTime);
+    const auto time2 = LenientTimeOfDay(moment2.monthDayTime);
     if (!time1 || !time2) return std::nullopt;
     const double T = (*time1 - *time2) + static_cast<double>(daySeconds);
     if (!std::isfinite(T)) return std::nullopt;
-    return T;
+    return Seconds(T);
 }
 
-std::optional<LocalDateTime> ElapsedMoment(std::u16string_view year1, std::u16string_view moment1,
-                                           double durationDays) {
-    const auto date = ReadYearFirstDate(std::u16string(year1) + u"/" + MonthDayOf(moment1));
-    const auto time = ReadTimeOfDay(Mid(moment1, 7, moment1.size()));
+std::optional<LocalDateTime> ElapsedMoment(MomentTexts moment1, Days duration) {
+    const auto date = ReadYearFirstDate(std::u16string(moment1.year) + u"/" + MonthDayOf(moment1.monthDayTime));
+    const auto time = ReadTimeOfDay(Mid(moment1.monthDayTime, 7, moment1.monthDayTime.size()));
     if (!date || !time) return std::nullopt;
     const double timeFraction = Converted(SecondsSinceMidnight(*time), Unit::Sec, Unit::Day);
-    const double serial = (timeFraction + static_cast<double>(DaySerial(*date))) + durationDays;
+    const double serial = (timeFraction + static_cast<double>(DaySerial(*date))) + duration.count();
     return MomentOfSerial(serial);
 }
 

@@ -1,16 +1,30 @@
-// The units of time of the conversion section, the whole factors between them, and the clock
-// reading of a time within a day.
+// The units of time of the conversion section, the whole factors between them, spans counted in
+// them, and the clock reading of a time within a day.
 #pragma once
+
+#include <chrono>
 
 namespace zel {
 
 enum class Unit { Dhms, Day, Hour, Min, Sec };
 
-// Seconds in one of each unit, indexed by Unit. Where the dhms field stands for one number, as the
-// arithmetic reads it, that number counts days.
-inline constexpr int kSecondsIn[] = {86400, 86400, 3600, 60, 1};
+// Seconds in one of each unit. Where the dhms field stands for one number, as the arithmetic
+// reads it, that number counts days.
+constexpr int SecondsIn(Unit unit) {
+    switch (unit) {
+        case Unit::Dhms:
+        case Unit::Day: return 86400;
+        case Unit::Hour: return 3600;
+        case Unit::Min: return 60;
+        case Unit::Sec: break;
+    }
+    return 1;
+}
 
-constexpr int SecondsIn(Unit unit) { return kSecondsIn[static_cast<int>(unit)]; }
+// Spans of time as the commands compute them, with fractions: in seconds, or in days where a
+// moment is counted as a date serial.
+using Seconds = std::chrono::duration<double>;
+using Days = std::chrono::duration<double, std::ratio<SecondsIn(Unit::Day)>>;
 
 // `value` in `from` expressed in `to`: multiplied by the whole factor into a smaller unit, divided
 // by it into a larger one, so that no factor is a rounded fraction (an hour is value / 24 days).

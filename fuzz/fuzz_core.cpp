@@ -108,7 +108,7 @@ void fixed_formats(Input in) {
 
 void duration_texts(Input in) {
     const double s = in.Double();
-    const auto t = DurationTextsFor(s);
+    const auto t = DurationTextsFor(Seconds(s));
     if (!t) return Check(!std::isfinite(s) || std::fabs(s) > 7e19, "only the unshowable fail");
     static const std::regex kDhms(R"(-?\d{4,} ([01]\d|2[0-4]):[0-5]\d:[0-5]\d)");
     Check(Matches(t->dhms, kDhms), "dhms grammar", t->dhms);
@@ -117,7 +117,7 @@ void duration_texts(Input in) {
     Check(Near(Read(t->hour) * 3600, s, 0.000005 * 3600), "hour", t->hour);
     Check(Near(Read(t->day) * 86400, s, 0.00000005 * 86400), "day", t->day);
     const auto back = DurationSeconds(Unit::Dhms, t->dhms);
-    Check(back && Near(*back, s, 0.5), "dhms reads back", t->dhms);
+    Check(back && Near(back->count(), s, 0.5), "dhms reads back", t->dhms);
 }
 
 void dhms_entry(Input in) {
@@ -162,8 +162,8 @@ void year_entry(Input in) {
 
 void moment_difference(Input in) {
     const std::u16string y1 = in.Text(), m1 = in.Text(), y2 = in.Text(), m2 = in.Text();
-    const auto T = MomentDifference(y1, m1, y2, m2);
-    const auto back = MomentDifference(y2, m2, y1, m1);
+    const auto T = MomentDifference({y1, m1}, {y2, m2});
+    const auto back = MomentDifference({y2, m2}, {y1, m1});
     Check(T.has_value() == back.has_value() && (!T || *T == -*back), "antisymmetric", m1 + u"|" + m2);
     if (T) Check(DurationTextsFor(*T).has_value(), "every difference can be shown", m1 + u"|" + m2);
 }
@@ -171,27 +171,27 @@ void moment_difference(Input in) {
 void elapsed_moment(Input in) {
     const double days = in.Double();
     const std::u16string year = in.Text(), moment = in.Text();
-    const auto r = ElapsedMoment(year, moment, days);
+    const auto r = ElapsedMoment({year, moment}, Days(days));
     if (!r) return;
     Check(IsCalendarDate({r->year, r->month, r->day}) && r->hour < 24 && r->minute < 60 && r->second < 60,
           "a moment of the calendar", moment);
     static const std::regex kCanonical(R"(\d\d/\d\d \d\d:\d\d:\d\d)");
     if (!Matches(moment, kCanonical)) return;
-    const auto T = MomentDifference(YearText(*r), MomentText(*r), year, moment);
-    Check(T && Near(*T, days * 86400, 0.5 + 1e-5), "the difference gives back the duration", moment);
+    const auto T = MomentDifference({YearText(*r), MomentText(*r)}, {year, moment});
+    Check(T && Near(T->count(), days * 86400, 0.5 + 1e-5), "the difference gives back the duration", moment);
 }
 
 void conversion(Input in) {
     const Unit unit = static_cast<Unit>(in.Int(5));
     const std::u16string text = in.Text();
     const auto T = DurationSeconds(unit, text);
-    Check(!T || std::isfinite(*T), "finite or a failure", text);
+    Check(!T || std::isfinite(T->count()), "finite or a failure", text);
     const auto days = DurationDays(unit, text);
-    if (T && days && unit != Unit::Dhms) Check(Near(*days * 86400, *T, 1e-300), "days agree with seconds", text);
+    if (T && days && unit != Unit::Dhms) Check(Near(Seconds(*days).count(), T->count(), 1e-300), "days agree with seconds", text);
     const auto shown = T ? DurationTextsFor(*T) : std::nullopt;
     if (!shown) return;
     for (const auto& [u, field] : {std::pair{Unit::Day, shown->day}, {Unit::Hour, shown->hour}, {Unit::Sec, shown->sec}})
-        Check(Near(*DurationSeconds(u, field), *T, 0.5 + 0.00000005 * 86400), "shown units agree", field);
+        Check(Near(DurationSeconds(u, field)->count(), T->count(), 0.5 + 0.00000005 * 86400), "shown units agree", field);
 }
 
 void arithmetic(Input in) {
@@ -199,14 +199,15 @@ void arithmetic(Input in) {
     const std::u16string left = in.Text(), operand = in.Text();
     const auto L = LeftOperand(unit, left);
     if (!L) return;
-    Check(std::isfinite(*L), "finite left operand", left);
-    const auto plus = SumOrDifference(*L, operand, true), minus = SumOrDifference(*L, operand, false);
+    Check(std::isfinite(L->value), "finite left operand", left);
+    const auto plus = SumOrDifference(*L, operand, Operation::Plus);
+    const auto minus = SumOrDifference(*L, operand, Operation::Minus);
     for (const auto& r : {plus, minus})
-        if (r) Check(!GeneralNumberText(*r).empty() && std::isfinite(*r), "a number to show", operand);
+        if (r) Check(!GeneralNumberText(r->value).empty() && std::isfinite(r->value), "a number to show", operand);
     // Each side against the operand, so that the check itself cannot overflow.
-    const double V = LeadingNumber(operand).value_or(0), tolerance = 1e-15 * (std::fabs(V) + std::fabs(*L));
-    if (plus) Check(Near(*plus - *L, V, tolerance), "the sum adds the operand", operand);
-    if (minus) Check(Near(*L - *minus, V, tolerance), "the difference takes it away", operand);
+    const double V = LeadingNumber(operand).value_or(0), tolerance = 1e-15 * (std::fabs(V) + std::fabs(L->value));
+    if (plus) Check(Near(plus->value - L->value, V, tolerance), "the sum adds the operand", operand);
+    if (minus) Check(Near(L->value - minus->value, V, tolerance), "the difference takes it away", operand);
 }
 
 }  // namespace

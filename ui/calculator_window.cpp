@@ -259,15 +259,15 @@ void CalculatorWindow::cmdClearK_Click() {
 // ---- Moment section: the commands
 
 void CalculatorWindow::cmdCalc_Click() {
-    const std::optional<double> T =
-        MomentDifference(c_.moments[3].text, c_.moments[1].text, c_.moments[2].text, c_.moments[0].text);
+    const std::optional<Seconds> T =
+        MomentDifference({c_.moments[3].text, c_.moments[1].text}, {c_.moments[2].text, c_.moments[0].text});
     std::optional<DurationTexts> texts = T ? DurationTextsFor(*T) : std::nullopt;
     if (!texts) {
         program_.MsgBox(messages::kMomentsNotDates);
         return;
     }
     // The seconds show T itself, with its fraction should a time piece have had one.
-    texts->sec = GeneralNumberText(*T);
+    texts->sec = GeneralNumberText(T->count());
     WriteDuration(*texts);
     program_.SetFocus(*this, c_.cmdCalc);
     SetMark(kConversionMark, true);
@@ -284,9 +284,9 @@ void CalculatorWindow::cmdKeika_Click() {
         return;
     }
     const Unit unit = SelectedUnit();
-    const std::optional<double> days = DurationDays(unit, UnitField(unit).text);
+    const std::optional<Days> days = DurationDays(unit, UnitField(unit).text);
     const std::optional<LocalDateTime> result =
-        days ? ElapsedMoment(c_.moments[3].text, c_.moments[1].text, *days) : std::nullopt;
+        days ? ElapsedMoment({c_.moments[3].text, c_.moments[1].text}, *days) : std::nullopt;
     if (!result) {
         program_.MsgBox(messages::kElapsedRejected);
         return;
@@ -366,7 +366,7 @@ void CalculatorWindow::cmdConvert_Click() {
     for (int i = kDhmsField + 1; i < kUnitCount; ++i) c_.Pair(i).field.text = c_.Pair(i).twin.text;
 
     const Unit unit = SelectedUnit();
-    const std::optional<double> T = DurationSeconds(unit, UnitField(unit).text);
+    const std::optional<Seconds> T = DurationSeconds(unit, UnitField(unit).text);
     // All five texts are made before any field is written, so that a duration that cannot be
     // shown leaves every field as the user saw it.
     const std::optional<DurationTexts> texts = T ? DurationTextsFor(*T) : std::nullopt;
@@ -401,15 +401,15 @@ void CalculatorWindow::cmdCalcT_Click() {
     }
     const Unit unit = SelectedUnit();
     if (unit == Unit::Dhms) program_.MsgBox(messages::kComputedInDays);
-    const std::optional<double> L = LeftOperand(unit, UnitField(unit).text);
-    const std::optional<double> R =
-        L ? SumOrDifference(*L, c_.fields[kOperandField].text, c_.plus.selected) : std::nullopt;
+    const std::optional<Amount> L = LeftOperand(unit, UnitField(unit).text);
+    const Operation operation = c_.plus.selected ? Operation::Plus : Operation::Minus;
+    const std::optional<Amount> R = L ? SumOrDifference(*L, c_.fields[kOperandField].text, operation) : std::nullopt;
     // A number beyond a double is reported rather than shown as a result.
     if (!R) {
         program_.MsgBox(messages::kConversionError);
         return;
     }
-    c_.result.text = GeneralNumberText(*R);
+    c_.result.text = GeneralNumberText(R->value);
     SetMark(kArithmeticMark, true);
 }
 

@@ -33,9 +33,9 @@ TEST(Calendar, EveryDayFrom100To9999) {
                 ASSERT_TRUE(back && back->year == y && back->month == m && back->day == d);
                 ASSERT_EQ(back->hour * 3600 + back->minute * 60 + back->second, second);
                 const LocalDateTime midnight{y, m, d, 0, 0, 0};
-                const auto T = MomentDifference(YearText(midnight), MomentText(midnight), u"2001", u"01/01 00:00:00");
-                ASSERT_EQ(T, (serial - base) * 86400.0);
-                const auto there = ElapsedMoment(u"2001", u"01/01 00:00:00", static_cast<double>(serial - base));
+                const auto T = MomentDifference({YearText(midnight), MomentText(midnight)}, {u"2001", u"01/01 00:00:00"});
+                ASSERT_EQ(T, Seconds((serial - base) * 86400.0));
+                const auto there = ElapsedMoment({u"2001", u"01/01 00:00:00"}, Days(serial - base));
                 ASSERT_TRUE(there && MomentText(*there) == MomentText(midnight) && there->year == y);
             }
         }
@@ -68,9 +68,9 @@ TEST(Calendar, MomentsReadAlikeOnEverySystem) {
     for (const auto& c : cases) {
         const std::u16string expected = shown(c.moment);
         SCOPED_TRACE(testing::PrintToString(expected));
-        EXPECT_EQ(MomentDifference(YearText(c.moment), MomentText(c.moment), u"1899", u"12/30 00:00:00"),
-                  static_cast<double>(c.seconds));
-        const auto elapsed = ElapsedMoment(u"1899", u"12/30 00:00:00", static_cast<double>(c.seconds) / 86400);
+        EXPECT_EQ(MomentDifference({YearText(c.moment), MomentText(c.moment)}, {u"1899", u"12/30 00:00:00"}),
+                  Seconds(c.seconds));
+        const auto elapsed = ElapsedMoment({u"1899", u"12/30 00:00:00"}, Days(static_cast<double>(c.seconds) / 86400));
         EXPECT_EQ(elapsed ? shown(*elapsed) : u"none", expected);
         const std::chrono::sys_seconds instant{std::chrono::seconds{c.seconds + kUnixSecondsOfDayZero} - kJapan};
         EXPECT_EQ(shown(MomentOfInstant(instant, kJapan)), expected);

@@ -37,17 +37,17 @@ TEST(DurationTextsFor, WritesAllFiveForms) {
 
 TEST(DurationTextsFor, DayCountLimitedToTheFixedPointRange) {
     const double lastDay = 922337203685477.0 * 86400.0;
-    const auto atLimit = DurationTextsFor(-lastDay);
+    const auto atLimit = DurationTextsFor(Seconds(-lastDay));
     ASSERT_TRUE(atLimit.has_value());
     EXPECT_EQ(atLimit->dhms.substr(0, 17), u"-922337203685477 ");
 
-    EXPECT_EQ(DurationTextsFor(922337203685478.0 * 86400.0), std::nullopt);
-    EXPECT_EQ(DurationTextsFor(1e300), std::nullopt);
+    EXPECT_EQ(DurationTextsFor(Seconds(922337203685478.0 * 86400.0)), std::nullopt);
+    EXPECT_EQ(DurationTextsFor(Seconds(1e300)), std::nullopt);
 }
 
 TEST(DurationTextsFor, NonFiniteFails) {
-    EXPECT_EQ(DurationTextsFor(std::numeric_limits<double>::infinity()), std::nullopt);
-    EXPECT_EQ(DurationTextsFor(std::nan("")), std::nullopt);
+    EXPECT_EQ(DurationTextsFor(Seconds(std::numeric_limits<double>::infinity())), std::nullopt);
+    EXPECT_EQ(DurationTextsFor(Seconds(std::nan(""))), std::nullopt);
 }
 
 }  // namespace

@@ -8,7 +8,7 @@ namespace zel {
 
 inline void ExpectDurationTexts(double seconds, const DurationTexts& expected) {
     SCOPED_TRACE(testing::Message() << "T = " << seconds);
-    const auto texts = DurationTextsFor(seconds);
+    const auto texts = DurationTextsFor(Seconds(seconds));
     ASSERT_TRUE(texts.has_value());
     EXPECT_EQ(texts->dhms, expected.dhms);
     EXPECT_EQ(texts->day, expected.day);

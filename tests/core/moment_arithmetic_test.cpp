@@ -30,9 +30,11 @@ TEST(MomentDifference, SecondsBetweenTwoMoments) {
         {u"99", u"01/01 00:00:00", u"2001", u"01/01 00:00:00", std::nullopt},
         {u"20-5", u"01/01 00:00:00", u"2001", u"01/01 00:00:00", std::nullopt},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(MomentDifference(c.year1, c.moment1, c.year2, c.moment2), c.seconds)
+    for (const auto& c : cases) {
+        const auto T = MomentDifference({c.year1, c.moment1}, {c.year2, c.moment2});
+        EXPECT_EQ(T ? std::optional(T->count()) : std::nullopt, c.seconds)
             << testing::PrintToString(c.year1 + u" " + c.moment1 + u" - " + c.year2 + u" " + c.moment2);
+    }
 }
 
 TEST(ElapsedMoment, MomentPlusDays) {
@@ -58,7 +60,7 @@ TEST(ElapsedMoment, MomentPlusDays) {
         {u"2001", u"01/01 00:00:00", 1e300, std::nullopt},
     };
     for (const auto& c : cases) {
-        const auto m = ElapsedMoment(c.year, c.moment, c.days);
+        const auto m = ElapsedMoment({c.year, c.moment}, Days(c.days));
         const std::optional<std::u16string> got =
             m ? std::optional<std::u16string>(MomentText(*m) + u" " + YearText(*m)) : std::nullopt;
         EXPECT_EQ(got, c.result) << testing::PrintToString(c.year + u" " + c.moment) << " + " << c.days;

@@ -28,11 +28,18 @@ TEST(Utf8, RoundTripsJapaneseAndSupplementaryCharacters) {
 }
 
 TEST(Utf8, ReplacesBrokenInput) {
-    EXPECT_EQ(FromUtf8("a\xFF"
-                       "b"),
-              u"a\uFFFDb");
-    EXPECT_EQ(FromUtf8("\xE6\x9C"), u"\uFFFD");        // truncated sequence
-    EXPECT_EQ(FromUtf8("\xC0\xAF"), u"\uFFFD\uFFFD");  // overlong '/'
+    const struct {
+        std::string_view utf8;
+        std::u16string_view text;
+    } cases[] = {
+        {"a\xFFz", u"a\uFFFDz"},
+        {"\xE6\x9C", u"\uFFFD"},    // truncated sequence
+        {"\xE6\x9Cz", u"\uFFFDz"},  // the byte that breaks a sequence is read anew
+        {"\xF0\x9F\x98\xE6\x9C\xAA", u"\uFFFD未"},
+        {"\xC0\xAF", u"\uFFFD\uFFFD"},  // overlong '/'
+        {"\xC1\xBF", u"\uFFFD\uFFFD"},  // overlong DEL
+    };
+    for (const auto& c : cases) EXPECT_EQ(FromUtf8(c.utf8), c.text) << testing::PrintToString(std::string(c.utf8));
     EXPECT_EQ(ToUtf8(std::u16string(1, char16_t(0xD800))), "\xEF\xBF\xBD");
 }
 

@@ -13,6 +13,10 @@
 
 #include "ui/qt/icon_images.h"
 
+#if defined(Q_OS_LINUX)
+#include <fontconfig/fontconfig.h>
+#endif
+
 
 namespace zel::view {
 
@@ -74,9 +78,37 @@ const ResolvedFamily& Resolved() {
 
 }  // namespace
 
+namespace {
+
+// At 12 pixels and less (9 points), the monospaced gothic face's half-width cell is 6 pixels
+// wide or narrower. Antialiased, with FreeType keeping to the outline across (it leaves a
+// TrueType font's horizontal hints out), the three stems of an "m" and the gaps between them
+// run into one grey block, and the font's own hints make it a black one. Drawn without
+// antialiasing on the grid FreeType's own hinter fits, every letter keeps its strokes apart, as
+// a Japanese desktop's bitmap gothic faces draw these sizes. Larger sizes, a scaled screen's
+// included, stay antialiased.
+void DrawSmallSizesOnThePixelGrid(const QString& family) {
+#if defined(Q_OS_LINUX)
+    const QByteArray rule =
+        "<?xml version=\"1.0\"?><fontconfig><match target=\"font\">"
+        "<test name=\"family\"><string>" + family.toHtmlEscaped().toUtf8() + "</string></test>"
+        "<test name=\"pixelsize\" compare=\"less_eq\"><double>12.5</double></test>"
+        "<edit name=\"antialias\" mode=\"assign\"><bool>false</bool></edit>"
+        "<edit name=\"autohint\" mode=\"assign\"><bool>true</bool></edit>"
+        "</match></fontconfig>";
+    // Qt asks fontconfig's current configuration for every font it opens.
+    FcConfigParseAndLoadFromMemory(FcConfigGetCurrent(), reinterpret_cast<const FcChar8*>(rule.constData()), FcFalse);
+#else
+    (void)family;  // Windows draws its gothic faces' small sizes from their bitmaps
+#endif
+}
+
+}  // namespace
+
 void InstallFontSubstitutes() {
     static const bool installed = [] {
         QFont::insertSubstitutions(ToQString(kFontFamily), GothicSubstitutes());
+        if (DesignFamilyInstalled()) DrawSmallSizesOnThePixelGrid(DesignFamily());
         return true;
     }();
     (void)installed;

@@ -530,12 +530,19 @@ QRect FormView::GeometryFor(std::size_t index) const {
     QRect rect = PixelRect(control.rect);
     if (control.kind() != Kind::Label) return rect;
     // The design rectangles fit the design font; a substitute that needs more room must not
-    // clip a caption. Every label is at least one line of its font high, and an auto-size label
-    // takes its caption's width too.
+    // clip a caption. Every label is at least one line of its font high, an auto-size label
+    // takes its caption's width too, and a label that wraps its caption the width of its longest
+    // Latin word, which a line never breaks ("hour" in a wider font).
     const auto* label = static_cast<const QLabel*>(widgets_[index]);
     const int frame = 2 * label->frameWidth();
-    const int width =
-        Has(control.design(), kAutoSize) ? QFontMetrics(label->font()).horizontalAdvance(label->text()) + frame : 0;
+    const QFontMetrics metrics(label->font());
+    int width = 0;
+    if (Has(control.design(), kAutoSize))
+        width = metrics.horizontalAdvance(label->text()) + frame;
+    else
+        for (const QString& word : label->text().split(u' ', Qt::SkipEmptyParts))
+            if (std::all_of(word.begin(), word.end(), [](QChar c) { return c.unicode() < 0x80; }))
+                width = std::max(width, metrics.horizontalAdvance(word) + frame);
     rect.setSize(rect.size().expandedTo(QSize(width, LineHeight(label->font()) + frame)));
     return rect;
 }

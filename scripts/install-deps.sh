@@ -17,6 +17,8 @@ packages=(
   qt6-wayland weston        # the program on Wayland, and a headless compositor to test it in
   xvfb openbox xdotool xclip x11-utils  # the real-X monkey: a display, a window manager, X input,
                                         # selections, and finding the program's windows
+  qt6-gtk-platformtheme adwaita-qt6 gnome-themes-extra qt6ct  # the desktops' styles, platform
+                                        # themes and colour schemes the look test runs under
   orca at-spi2-core dbus-daemon gir1.2-atspi-2.0 python3-gi  # a screen reader listening to the windows
   lintian                   # the Debian package checked against Debian's policy
   valgrind                  # the start's instruction count, against the bare window's

@@ -127,7 +127,7 @@ TEST(Desktop, ADarkDesktopPaletteTakesNoContrastAway) {
                                        {QPalette::Button, 0x303030}, {QPalette::ButtonText, 0xf0f0f0}})
         dark.setColor(role, QColor::fromRgb(static_cast<QRgb>(colour)));
     QApplication::setPalette(dark);  // as a dark desktop hands it to the program at start
-    KeepTheDesignsLightPalette();
+    KeepTheDesignsStyleAndPalette();
     const auto underDark = contrasts();
     QApplication::setPalette(desktop);
     ASSERT_EQ(underDark.size(), normal.size());

@@ -13,6 +13,10 @@
 
 #include "ui/qt/icon_images.h"
 
+#if defined(Q_OS_LINUX)
+#include <fontconfig/fontconfig.h>
+#endif
+
 
 namespace zel::view {
 
@@ -74,9 +78,37 @@ const ResolvedFamily& Resolved() {
 
 }  // namespace
 
+namespace {
+
+// At 12 pixels and less (9 points), the monospaced gothic face's half-width cell is 6 pixels
+// wide or narrower. Antialiased, with FreeType keeping to the outline across (it leaves a
+// TrueType font's horizontal hints out), the three stems of an "m" and the gaps between them
+// run into one grey block, and the font's own hints make it a black one. Drawn without
+// antialiasing on the grid FreeType's own hinter fits, every letter keeps its strokes apart, as
+// a Japanese desktop's bitmap gothic faces draw these sizes. Larger sizes, a scaled screen's
+// included, stay antialiased.
+void DrawSmallSizesOnThePixelGrid(const QString& family) {
+#if defined(Q_OS_LINUX)
+    const QByteArray rule =
+        "<?xml version=\"1.0\"?><fontconfig><match target=\"font\">"
+        "<test name=\"family\"><string>" + family.toHtmlEscaped().toUtf8() + "</string></test>"
+        "<test name=\"pixelsize\" compare=\"less_eq\"><double>12.5</double></test>"
+        "<edit name=\"antialias\" mode=\"assign\"><bool>false</bool></edit>"
+        "<edit name=\"autohint\" mode=\"assign\"><bool>true</bool></edit>"
+        "</match></fontconfig>";
+    // Qt asks fontconfig's current configuration for every font it opens.
+    FcConfigParseAndLoadFromMemory(FcConfigGetCurrent(), reinterpret_cast<const FcChar8*>(rule.constData()), FcFalse);
+#else
+    (void)family;  // Windows draws its gothic faces' small sizes from their bitmaps
+#endif
+}
+
+}  // namespace
+
 void InstallFontSubstitutes() {
     static const bool installed = [] {
         QFont::insertSubstitutions(ToQString(kFontFamily), GothicSubstitutes());
+        if (DesignFamilyInstalled()) DrawSmallSizesOnThePixelGrid(DesignFamily());
         return true;
     }();
     (void)installed;
@@ -102,7 +134,39 @@ QFont ControlFont(const WindowDesign& window, const DesignRow& row) {
     return DesignFont(row.font.points > 0 ? row.font : window.defaultFont);
 }
 
-void KeepTheDesignsLightPalette() { QApplication::setPalette(QApplication::style()->standardPalette()); }
+namespace {
+
+// Fusion's light palette, as Qt draws Fusion where no desktop hands it colours: a light grey face,
+// white boxes, black texts. (Qt 6's Fusion takes a platform theme's colours for its "standard"
+// palette, so the palette is written out here.)
+QPalette LightPalette() {
+    const QColor face(239, 239, 239), dark = face.darker(150), mid = face.darker(130), shadow = dark.darker(135);
+    QPalette palette(Qt::black, face, face.lighter(150), dark, mid, Qt::black, Qt::white);
+    palette.setColor(QPalette::Midlight, mid.lighter(110));
+    palette.setColor(QPalette::Shadow, shadow);
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    const QColor disabledText(190, 190, 190);
+    for (const QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, disabledText);
+    palette.setColor(QPalette::Disabled, QPalette::Base, face);
+    palette.setColor(QPalette::Disabled, QPalette::Dark, QColor(209, 209, 209).darker(110));
+    palette.setColor(QPalette::Disabled, QPalette::Shadow, shadow.lighter(150));
+    palette.setColor(QPalette::Active, QPalette::Highlight, QColor(48, 140, 198));
+    palette.setColor(QPalette::Inactive, QPalette::Highlight, QColor(48, 140, 198));
+    palette.setColor(QPalette::Disabled, QPalette::Highlight, QColor(145, 145, 145));
+    palette.setColor(QPalette::PlaceholderText, QColor(0, 0, 0, 128));
+    return palette;
+}
+
+}  // namespace
+
+void KeepTheDesignsStyleAndPalette() {
+    if (QApplication::style()->name().compare(QStringLiteral("fusion"), Qt::CaseInsensitive) != 0)
+        QApplication::setStyle(QStringLiteral("Fusion"));
+    // Set before the event loop starts, the palette is the program's own: a platform theme that
+    // applies its colour scheme once the loop runs leaves a palette the program set alone.
+    QApplication::setPalette(LightPalette());
+}
 
 QColor ToQColor(const Colour& colour, const QPalette& palette) {
     switch (colour.system) {

@@ -38,10 +38,13 @@ QFont DesignFont(const FontSpec& size);
 // The font a control is drawn in: its own, or its window's default when the row leaves it open.
 QFont ControlFont(const WindowDesign& window, const DesignRow& row);
 
-// The design's fixed colours (light-yellow fields, red and blue marks) are drawn for a light
-// window: beside them a dark desktop palette's light texts and dark faces would be unreadable.
-// The program keeps its style's own light palette, whatever the desktop's.
-void KeepTheDesignsLightPalette();
+// The design fixes every control's colours (light-yellow fields, red and blue marks) and its
+// size in twips, for a light window drawn in a style whose controls fit those sizes. A desktop's
+// own style and palette (a dark theme, a high-contrast one, a style with larger indicators and
+// wider margins) would leave texts unreadable and controls cut. The program draws in Fusion with
+// Fusion's light palette, whatever style, platform theme or colour scheme the desktop names.
+// Call once after the application object exists and before any window is built.
+void KeepTheDesignsStyleAndPalette();
 
 // A design colour on this desktop; the system colours come from the palette.
 QColor ToQColor(const Colour& colour, const QPalette& palette);

@@ -76,7 +76,7 @@ void PrepareApplication(QApplication& app) {
     // Between closing one calculator window and showing the other no window is open; the
     // program ends only when the layer says so, after the user confirmed closing.
     QApplication::setQuitOnLastWindowClosed(false);
-    KeepTheDesignsLightPalette();
+    KeepTheDesignsStyleAndPalette();
     // Qt's own texts (standard buttons, the text boxes' menu) in Japanese, like the program's,
     // whatever the system's locale.
     auto* translator = new QTranslator(&app);

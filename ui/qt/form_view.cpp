@@ -189,17 +189,39 @@ void FocusRing::Surround(QWidget* widget) {
     }
     constexpr int kWidth = 2;
     QWidget* top = parentWidget();
-    const QRect around =
-        QRect(widget->mapTo(top, QPoint()), widget->size()).adjusted(-kWidth, -kWidth, kWidth, kWidth) & top->rect();
-    if (geometry() != around) {
-        setGeometry(around);
-        setMask(QRegion(rect()) - QRegion(rect().adjusted(kWidth, kWidth, -kWidth, -kWidth)));
+    const QRect box(widget->mapTo(top, QPoint()), widget->size());
+    const QRect outer = box.adjusted(-kWidth, -kWidth, kWidth, kWidth);
+    QRegion others;
+    for (QWidget* other : top->findChildren<QWidget*>()) {
+        const bool control = other->parentWidget() == top || qobject_cast<QGroupBox*>(other->parentWidget());
+        if (control && other != this && other != widget && other->isVisible() && !other->isAncestorOf(widget))
+            others += QRect(other->mapTo(top, QPoint()), other->size());
     }
+    // The ring covers no other control: each side lies outside the control where that is free
+    // and within the window, else just inside the control's edge, and leaves out whatever part
+    // of it another control still takes.
+    const auto side = [&](const QRect& outside, const QRect& inside) {
+        return others.intersects(outside) || !top->rect().contains(outside) ? inside : outside;
+    };
+    QRegion ring;
+    ring += side(QRect(outer.left(), outer.top(), outer.width(), kWidth), QRect(box.left(), box.top(), box.width(), kWidth));
+    ring += side(QRect(outer.left(), box.bottom() + 1, outer.width(), kWidth),
+                 QRect(box.left(), box.bottom() + 1 - kWidth, box.width(), kWidth));
+    ring += side(QRect(outer.left(), box.top(), kWidth, box.height()), QRect(box.left(), box.top(), kWidth, box.height()));
+    ring += side(QRect(box.right() + 1, box.top(), kWidth, box.height()),
+                 QRect(box.right() + 1 - kWidth, box.top(), kWidth, box.height()));
+    ring = (ring - others).translated(-outer.topLeft());
+    if (ring.isEmpty()) {  // (an empty mask would show the whole rectangle)
+        hide();
+        return;
+    }
+    if (geometry() != outer) setGeometry(outer);
+    if (mask() != ring) setMask(ring);
     const auto* area = qobject_cast<const QAbstractScrollArea*>(widget);
     const QWidget* face = area ? area->viewport() : widget;
     const QColor back = face->palette().color(face->backgroundRole());
     const QColor window = top->palette().color(QPalette::Window);
-    auto worst = [&](const QColor& ring) { return std::min(ContrastRatio(ring, back), ContrastRatio(ring, window)); };
+    auto worst = [&](const QColor& shade) { return std::min(ContrastRatio(shade, back), ContrastRatio(shade, window)); };
     const QColor colour = worst(Qt::black) >= worst(Qt::white) ? QColor(Qt::black) : QColor(Qt::white);
     if (colour != colour_) {
         colour_ = colour;
@@ -511,12 +533,19 @@ QRect FormView::GeometryFor(std::size_t index) const {
     QRect rect = PixelRect(control.rect);
     if (control.kind() != Kind::Label) return rect;
     // The design rectangles fit the design font; a substitute that needs more room must not
-    // clip a caption. Every label is at least one line of its font high, and an auto-size label
-    // takes its caption's width too.
+    // clip a caption. Every label is at least one line of its font high, an auto-size label
+    // takes its caption's width too, and a label that wraps its caption the width of its longest
+    // Latin word, which a line never breaks ("hour" in a wider font).
     const auto* label = static_cast<const QLabel*>(widgets_[index]);
     const int frame = 2 * label->frameWidth();
-    const int width =
-        Has(control.design(), kAutoSize) ? QFontMetrics(label->font()).horizontalAdvance(label->text()) + frame : 0;
+    const QFontMetrics metrics(label->font());
+    int width = 0;
+    if (Has(control.design(), kAutoSize))
+        width = metrics.horizontalAdvance(label->text()) + frame;
+    else
+        for (const QString& word : label->text().split(u' ', Qt::SkipEmptyParts))
+            if (std::all_of(word.begin(), word.end(), [](QChar c) { return c.unicode() < 0x80; }))
+                width = std::max(width, metrics.horizontalAdvance(word) + frame);
     rect.setSize(rect.size().expandedTo(QSize(width, LineHeight(label->font()) + frame)));
     return rect;
 }

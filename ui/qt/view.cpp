@@ -375,6 +375,8 @@ void View::ApplyManualSize() {
     applyingManualSize_ = true;
     top->resize(client);
     applyingManualSize_ = false;
+    // The focus ring was placed within the window as it was before it snapped back.
+    SyncFocus();
 }
 
 }  // namespace zel::view

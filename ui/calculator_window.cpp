@@ -13,7 +13,6 @@
 #include "core/number_text.h"
 #include "core/text.h"
 #include "ui/messages.h"
-#include "ui/program.h"
 
 namespace zel {
 
@@ -38,8 +37,9 @@ constexpr std::u16string_view kDone = u"済";
 
 }  // namespace
 
-CalculatorWindow::CalculatorWindow(Program& program, CalculatorSize size)
-    : Window(program, size == CalculatorSize::Full ? FullWindowDesign() : MiniWindowDesign()),
+CalculatorWindow::CalculatorWindow(WindowHost& program, CalculatorSize size)
+    : Window(size == CalculatorSize::Full ? FullWindowDesign() : MiniWindowDesign()),
+      program_(program),
       c_{form_, size == CalculatorSize::Full},
       routes_(RoutesOf(c_)) {}
 
@@ -60,13 +60,9 @@ void CalculatorWindow::Form_Load() {
     form_.BringToFront(c_.moments[1]);
 }
 
-void CalculatorWindow::Form_Activate() {
-    ZelvorinM& m = program_.zelvorinM;
-    if (m.WindowSwitch == ZelvorinM::Switch::ManualOpen) {
-        m.WindowSwitch = ZelvorinM::Switch::Normal;
-        return;
-    }
-    m.WindowSwitch = ZelvorinM::Switch::Normal;
+void CalculatorWindow::Form_Activate(Activation why) {
+    // Back from the manual, the fields, options, marks and focus stay as they were.
+    if (why == Activation::BackFromManual) return;
     // Visiting every entry field hands each pair over to its display twin and leaves the hour
     // unit selected; the visits' focus handling runs after this handler, in this order.
     for (int i : {1, 2, 3, 4, 5, 0, 2}) program_.SetFocus(*this, c_.fields[i]);
@@ -74,21 +70,19 @@ void CalculatorWindow::Form_Activate() {
     if (c_.plus.selected) signPlus_ = true;
 }
 
-void CalculatorWindow::Form_Unload(bool& cancel) {
-    if (program_.zelvorinM.WindowSwitch != ZelvorinM::Switch::Normal) return;
+void CalculatorWindow::Form_Unload(Unload why, bool& cancel) {
+    if (why == Unload::Switch) return;
     const MessageAnswer answer =
         program_.MsgBox(messages::kCloseQuestion, MessageButtons::OkCancel, messages::kCloseTitle);
     if (answer == MessageAnswer::Cancel) cancel = true;
 }
 
 void CalculatorWindow::cmd2Mini_Click() {
-    program_.zelvorinM.WindowSwitch = ZelvorinM::Switch::ToMini;
-    if (program_.CloseCalculator(*this)) program_.ShowCalculator(CalculatorSize::Mini);
+    if (program_.CloseCalculator(*this, Unload::Switch)) program_.ShowCalculator(CalculatorSize::Mini);
 }
 
 void CalculatorWindow::cmd2Big_Click() {
-    program_.zelvorinM.WindowSwitch = ZelvorinM::Switch::ToFull;
-    if (program_.CloseCalculator(*this)) program_.ShowCalculator(CalculatorSize::Full);
+    if (program_.CloseCalculator(*this, Unload::Switch)) program_.ShowCalculator(CalculatorSize::Full);
 }
 
 void CalculatorWindow::cmdManu_Click() { program_.ShowManual(); }

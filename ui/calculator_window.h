@@ -44,12 +44,12 @@ struct CalculatorControls {
 
 class CalculatorWindow : public Window {
 public:
-    CalculatorWindow(Program& program, CalculatorSize size);
+    CalculatorWindow(WindowHost& program, CalculatorSize size);
 
     // Window lifecycle.
     void Form_Load() override;
-    void Form_Activate() override;
-    void Form_Unload(bool& cancel) override;
+    void Form_Activate(Activation why) override;
+    void Form_Unload(Unload why, bool& cancel) override;
 
     // Event routing from the program to the named handlers below, through one table.
     void GotFocus(Control& control) override;
@@ -119,6 +119,7 @@ private:
     // Whether the dhms field and the four unit twins all hold the empty text.
     bool ConversionSectionEmpty() const;
 
+    WindowHost& program_;
     const CalculatorControls c_;
     const std::vector<HandlerRoute> routes_;
     // Sign state of the arithmetic section: true while plus is the sign last chosen.

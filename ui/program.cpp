@@ -35,7 +35,7 @@ void Program::Settle() {
         pendingActivation_ = nullptr;
         if (window->closed) continue;
         Trace(std::string("Activate ") + std::string(window->form().design().name));
-        window->Form_Activate();
+        window->Form_Activate(pendingReason_);
     }
     --depth_;
     closedWindows_.clear();
@@ -81,12 +81,13 @@ void Program::ShowCalculator(CalculatorSize size) {
     // Until the activation moves it, the focus rests on the first control in tab order.
     calculator_->form().focus_ = calculator_->form().FirstInTabOrder();
     pendingActivation_ = calculator_.get();
+    pendingReason_ = Activation::Shown;
 }
 
-bool Program::CloseCalculator(Window& window) {
+bool Program::CloseCalculator(Window& window, Unload why) {
     bool cancel = false;
     Trace(std::string("Unload ") + std::string(window.form().design().name));
-    window.Form_Unload(cancel);
+    window.Form_Unload(why, cancel);
     if (cancel) return false;
     window.closed = true;
     if (calculator_.get() == &window) closedWindows_.push_back(std::move(calculator_));
@@ -95,7 +96,7 @@ bool Program::CloseCalculator(Window& window) {
 }
 
 void Program::ShowManual() {
-    manual_ = NewManual();
+    manual_ = std::make_unique<ManualWindow>();
     ++windowGeneration_;
     Trace(std::string("Load ") + std::string(manual_->form().design().name));
     manual_->Form_Load();
@@ -105,7 +106,7 @@ void Program::ShowManual() {
 void Program::UserClose() {
     Trace("close");
     if (!calculator_ || manual_) return;
-    RunAction([&] { CloseCalculator(*calculator_); });
+    RunAction([&] { CloseCalculator(*calculator_, Unload::Close); });
 }
 
 void Program::UserCloseManual() {
@@ -116,7 +117,10 @@ void Program::UserCloseManual() {
         closedWindows_.push_back(std::move(manual_));
         ++windowGeneration_;
         // The calculator window becomes the active window again.
-        if (calculator_) pendingActivation_ = calculator_.get();
+        if (calculator_) {
+            pendingActivation_ = calculator_.get();
+            pendingReason_ = Activation::BackFromManual;
+        }
     });
 }
 

@@ -81,7 +81,7 @@ QAccessibleInterface* AccessibleFor(const QString&, QObject* object) {
 
 }  // namespace
 
-View::View(Zelvorin& program) : program_(program) {
+View::View(Program& program) : program_(program) {
     InstallFontSubstitutes();
     static const bool factoryInstalled = [] {
         QAccessible::installFactory(AccessibleFor);

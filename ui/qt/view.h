@@ -15,7 +15,7 @@
 #include <optional>
 #include <unordered_map>
 
-#include "ui/zelvorin.h"
+#include "ui/program.h"
 #include "ui/qt/form_view.h"
 
 class QKeyEvent;
@@ -26,7 +26,7 @@ namespace zel::view {
 
 class View : public QObject {
 public:
-    explicit View(Zelvorin& program);
+    explicit View(Program& program);
     ~View() override;
     View(const View&) = delete;
     View& operator=(const View&) = delete;
@@ -75,7 +75,7 @@ private:
     void ManualResized();
     void ApplyManualSize();
 
-    Zelvorin& program_;
+    Program& program_;
     std::unique_ptr<FormView> calculator_;
     std::unique_ptr<FormView> manual_;
     std::uint64_t generation_ = ~std::uint64_t{0};

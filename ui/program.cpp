@@ -237,7 +237,7 @@ void Program::UserEdit(const ControlId& id, std::size_t at, std::size_t removed,
 }
 
 void Program::UserKey(Key key, Modifiers modifiers) {
-    Trace("key " + std::string(kKeyNames[static_cast<std::size_t>(key)]) + " modifiers " +
+    Trace("key " + std::string(KeyName(key)) + " modifiers " +
           std::to_string(static_cast<int>(modifiers)));
     Window* window = activeWindow();
     if (!window) return;

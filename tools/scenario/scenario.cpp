@@ -288,10 +288,10 @@ void Run::Key(const std::string& keyText) {
     }
     // Escape and the letters stand for the keys no rule names.
     zel::Key key = zel::Key::Other;
-    const auto named = std::find(kKeyNames.begin() + 1, kKeyNames.end(), rest);
-    if (named != kKeyNames.end())
-        key = static_cast<zel::Key>(named - kKeyNames.begin());
-    else if (rest != "Escape" && !(rest.size() == 1 && rest[0] >= 'A' && rest[0] <= 'Z'))
+    // The keys are numbered from Other on, up to the first number KeyName knows no name for.
+    for (int k = 1; !KeyName(static_cast<zel::Key>(k)).empty(); ++k)
+        if (KeyName(static_cast<zel::Key>(k)) == rest) key = static_cast<zel::Key>(k);
+    if (key == zel::Key::Other && rest != "Escape" && !(rest.size() == 1 && rest[0] >= 'A' && rest[0] <= 'Z'))
         throw ParseError{"unknown key " + rest};
     program_.UserKey(key, modifiers);
 }

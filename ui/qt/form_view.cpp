@@ -20,7 +20,6 @@
 #include <cmath>
 #include <numeric>
 
-#include "ui/accessible_names.h"
 #include "ui/qt/appearance.h"
 
 namespace zel::view {
@@ -166,6 +165,18 @@ void FrameBox::paintEvent(QPaintEvent*) {
     // The caption's strokes start at the frame's top edge: the design places options right under
     // the caption, and in the mini window's font a caption centred on the top line runs into them.
     painter.drawText(captionBox.left() + 2, -metrics.tightBoundingRect(caption).top(), caption);
+}
+
+ColourRoles ColourRolesOf(Kind kind) {
+    switch (kind) {
+        case Kind::TextBox: return {QPalette::Text, QPalette::Base};
+        case Kind::Button: return {QPalette::ButtonText, QPalette::Button};
+        case Kind::Line: return {QPalette::WindowText, QPalette::NoRole};
+        case Kind::Label:
+        case Kind::Option:
+        case Kind::Frame: return {QPalette::WindowText, QPalette::Window};
+    }
+    return {QPalette::WindowText, QPalette::Window};
 }
 
 FocusRing::FocusRing(QWidget* top) : QFocusFrame(top) { hide(); }
@@ -367,9 +378,8 @@ QWidget* FormView::Build(const DesignRow& row, QWidget* parent) {
     const std::string id = ControlId{std::string(row.name), row.index}.ToString();
     widget->setObjectName(QString::fromStdString(id));
     // Screen readers: a control without a caption is named by the label beside it.
-    if (const auto name = AccessibleNameOf(row.name, row.index); !name.empty()) widget->setAccessibleName(ToQString(name));
-    if (const auto about = AccessibleDescriptionOf(row.name, row.index); !about.empty())
-        widget->setAccessibleDescription(ToQString(about));
+    if (!row.accessibleName.empty()) widget->setAccessibleName(ToQString(row.accessibleName));
+    if (!row.accessibleDescription.empty()) widget->setAccessibleDescription(ToQString(row.accessibleDescription));
     // The layer owns the focus: Qt neither moves it on a click nor on the Tab key.
     widget->setFocusPolicy(Qt::NoFocus);
     if (row.kind != Kind::Line) widget->setFont(ControlFont(window_->form().design(), row));
@@ -461,25 +471,9 @@ void FormView::MirrorControl(std::size_t index) {
     }
     if (!applied.valid || applied.fore != control.fore || applied.back != control.back) {
         const QPalette& desktop = QApplication::palette();
-        const QColor fore = ToQColor(control.fore, desktop);
-        const QColor back = ToQColor(control.back, desktop);
-        switch (control.kind()) {
-            case Kind::TextBox:
-                SetColour(widget, QPalette::Text, fore);
-                SetColour(widget, QPalette::Base, back);
-                break;
-            case Kind::Button:
-                SetColour(widget, QPalette::ButtonText, fore);
-                SetColour(widget, QPalette::Button, back);
-                break;
-            case Kind::Line:
-                SetColour(widget, QPalette::WindowText, fore);
-                break;
-            default:
-                SetColour(widget, QPalette::WindowText, fore);
-                SetColour(widget, QPalette::Window, back);
-                break;
-        }
+        const ColourRoles roles = ColourRolesOf(control.kind());
+        SetColour(widget, roles.fore, ToQColor(control.fore, desktop));
+        if (roles.back != QPalette::NoRole) SetColour(widget, roles.back, ToQColor(control.back, desktop));
     }
     // An auto-size label's size follows its caption, so a new caption measures it again.
     const bool autoSize = control.kind() == Kind::Label && Has(control.design(), kAutoSize);

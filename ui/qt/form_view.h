@@ -107,6 +107,13 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
+// The palette roles a control of the kind draws its foreground and background colours in; a line
+// has no background (NoRole).
+struct ColourRoles {
+    QPalette::ColorRole fore, back;
+};
+ColourRoles ColourRolesOf(Kind kind);
+
 // The contrast ratio of two colours as the WCAG defines it, from 1 to 21.
 double ContrastRatio(const QColor& a, const QColor& b);
 

@@ -19,14 +19,11 @@
 #include <algorithm>
 #include <cmath>
 #include <numeric>
+#include <utility>
 
 #include "ui/qt/appearance.h"
 
 namespace zel::view {
-
-std::function<void(QAccessibleEvent*)> announceAccessibility = [](QAccessibleEvent* event) {
-    QAccessible::updateAccessibility(event);
-};
 
 // ---- TopLevel, LineWidget
 
@@ -242,7 +239,7 @@ void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) 
 
 }  // namespace
 
-FormView::FormView(Window& window) : window_(&window) {
+FormView::FormView(Window& window, Announce announce) : window_(&window), announce_(std::move(announce)) {
     const WindowDesign& design = window.form().design();
     Qt::WindowFlags flags = Qt::Window;
     if (!design.maximiseBox)
@@ -451,7 +448,7 @@ void FormView::MirrorControl(std::size_t index) {
                 // to "済" or back to "未" is announced.
                 if (applied.valid) {
                     QAccessibleEvent changed(widget, QAccessible::NameChanged);
-                    announceAccessibility(&changed);
+                    announce_(&changed);
                 }
             }
             break;

@@ -21,10 +21,6 @@ class QAccessibleEvent;
 
 namespace zel::view {
 
-// Where the view's accessibility events go: to Qt, which hands them to an assistive technology
-// when one listens. Tests listen here, as Qt delivers nothing without one.
-extern std::function<void(QAccessibleEvent*)> announceAccessibility;
-
 // A top-level window of the view. Its close box and its size changes go to the callbacks;
 // the window never closes by itself: the layer decides.
 class TopLevel : public QWidget {
@@ -136,8 +132,10 @@ private:
 
 class FormView {
 public:
+    // Where a window's accessibility events go.
+    using Announce = std::function<void(QAccessibleEvent*)>;
     // Builds the window and its widgets, hidden.
-    explicit FormView(Window& window);
+    FormView(Window& window, Announce announce);
     ~FormView();
     FormView(const FormView&) = delete;
     FormView& operator=(const FormView&) = delete;
@@ -177,6 +175,7 @@ private:
     int LineHeight(const QFont& font) const;
 
     Window* window_;
+    Announce announce_;
     QPointer<TopLevel> top_;
     FocusRing* ring_ = nullptr;
     std::vector<QWidget*> widgets_;

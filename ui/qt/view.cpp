@@ -140,7 +140,7 @@ void View::Sync() {
 }
 
 std::unique_ptr<FormView> View::Open(Window& window) {
-    auto form = std::make_unique<FormView>(window);
+    auto form = std::make_unique<FormView>(window, [this](QAccessibleEvent* event) { announce(event); });
     Bind(*form);
     TopLevel* top = form->topLevel();
     if (&window == program_.manual()) {

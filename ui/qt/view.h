@@ -6,6 +6,7 @@
 // Qt's own focus changes (a message box taking the focus and giving it back, the user switching
 // to another application) are never passed on: the layer's focus owner is the only truth.
 
+#include <QAccessible>
 #include <QObject>
 #include <QPointer>
 
@@ -42,6 +43,9 @@ public:
 
     // Called once, when the program has ended.
     std::function<void()> onEnded;
+    // Where the windows' accessibility events go: to Qt, which hands them to an assistive
+    // technology when one listens.
+    FormView::Announce announce = [](QAccessibleEvent* event) { QAccessible::updateAccessibility(event); };
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -168,7 +168,12 @@ public:
 
 private:
     QWidget* Build(const DesignRow& row, QWidget* parent);
+    // The widget of the row's kind, set up as the row says.
+    static QWidget* NewWidget(const DesignRow& row, QWidget* parent);
     void MirrorControl(std::size_t index);
+    // The text, caption or selection; a changed caption of a label is announced when `announce`.
+    void MirrorContent(const Control& control, QWidget* widget, bool captionChanged, bool announce);
+    static void MirrorColours(const Control& control, QWidget* widget);
     void Centre();
     void MirrorDrawingOrder();
     QRect GeometryFor(std::size_t index) const;

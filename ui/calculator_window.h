@@ -40,8 +40,7 @@ struct CalculatorControls {
     std::array<EntryPair, 4> unitPairs{Pair(1), Pair(2), Pair(3), Pair(4)};
     EntryPair operand = Pair(5);  // the arithmetic section's entry field
     // The status mark of each command.
-    Control &conversionMark = marks[0], &differenceMark = marks[1], &arithmeticMark = marks[2];
-    Control& elapsedMark = marks[3];
+    Control &conversionMark = marks[0], &differenceMark = marks[1], &arithmeticMark = marks[2], &elapsedMark = marks[3];
     // In the order of Unit: dhms, day, hour, min, sec.
     ControlArray unitOptions{form, {"Option3", "Option4", "Option5", "Option6", "Option7"}};
     Control &plus = form("Option8"), &minus = form("Option9"), &result = form("Text6");
@@ -69,9 +68,7 @@ struct CalculatorControls {
             if (&c == &pair->field || &c == &pair->twin) return pair;
         return nullptr;
     }
-    Control& Field(Unit unit) const {
-        return unit == Unit::Dhms ? dhms : unitPairs[static_cast<std::size_t>(unit) - 1].field;
-    }
+    Control& Field(Unit unit) const { return unit == Unit::Dhms ? dhms : unitPairs[static_cast<int>(unit) - 1].field; }
     Control& Option(Unit unit) const { return unitOptions[static_cast<int>(unit)]; }
     // The unit whose entry field this is; nullopt for the operand.
     std::optional<Unit> UnitOf(const Control& field) const {

@@ -19,7 +19,7 @@ void Program::RunAction(F&& action) {
 
 void Program::Settle() {
     ++depth_;  // handlers run from here queue their own focus moves behind the current ones
-    while (!focusQueue_.empty() || pendingActivation_) {
+    while (!focusQueue_.empty() || pendingActivation_.window) {
         if (!focusQueue_.empty()) {
             const QueuedFocusEvent event = focusQueue_.front();
             focusQueue_.pop_front();
@@ -31,11 +31,11 @@ void Program::Settle() {
                 event.window->LostFocus(*event.control);
             continue;
         }
-        Window* window = pendingActivation_;
-        pendingActivation_ = nullptr;
+        const auto [window, why] = pendingActivation_;
+        pendingActivation_.window = nullptr;
         if (window->closed) continue;
         Trace(std::string("Activate ") + std::string(window->form().design().name));
-        window->Form_Activate(pendingReason_);
+        window->Form_Activate(why);
     }
     --depth_;
     closedWindows_.clear();
@@ -80,8 +80,7 @@ void Program::ShowCalculator(CalculatorSize size) {
     calculator_->Form_Load();
     // Until the activation moves it, the focus rests on the first control in tab order.
     calculator_->form().focus_ = calculator_->form().FirstInTabOrder();
-    pendingActivation_ = calculator_.get();
-    pendingReason_ = Activation::Shown;
+    pendingActivation_ = {calculator_.get(), Activation::Shown};
 }
 
 bool Program::CloseCalculator(Window& window, Unload why) {
@@ -117,10 +116,7 @@ void Program::UserCloseManual() {
         closedWindows_.push_back(std::move(manual_));
         ++windowGeneration_;
         // The calculator window becomes the active window again.
-        if (calculator_) {
-            pendingActivation_ = calculator_.get();
-            pendingReason_ = Activation::BackFromManual;
-        }
+        if (calculator_) pendingActivation_ = {calculator_.get(), Activation::BackFromManual};
     });
 }
 

@@ -103,8 +103,7 @@ private:
     std::unique_ptr<ManualWindow> manual_;
     std::vector<std::unique_ptr<Window>> closedWindows_;  // kept alive until the current action ends
     std::deque<QueuedFocusEvent> focusQueue_;
-    Window* pendingActivation_ = nullptr;
-    Activation pendingReason_ = Activation::Shown;
+    struct { Window* window = nullptr; Activation why = Activation::Shown; } pendingActivation_;
     int depth_ = 0;
     int messageCount_ = 0;
     std::uint64_t windowGeneration_ = 0;

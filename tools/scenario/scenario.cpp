@@ -248,7 +248,6 @@ private:
     }
 
     void Key(const std::string& keyText);
-    // The expectations that read more than one fact.
     void ExpectMessage(const Tokens& t);
     void ExpectMarks(const Tokens& t);
     void ExpectManualSize(const Tokens& t);

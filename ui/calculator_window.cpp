@@ -1,7 +1,6 @@
 #include "ui/calculator_window.h"
 
 #include <algorithm>
-#include <array>
 #include <string>
 
 #include "core/arithmetic.h"
@@ -13,33 +12,31 @@
 #include "core/number_text.h"
 #include "core/text.h"
 #include "ui/messages.h"
-#include "ui/program.h"
 
 namespace zel {
 
 namespace {
 
-// The unit the arithmetic section shows while each unit option is selected, in the order of
-// Unit: dhms computes in days.
-constexpr std::array<std::u16string_view, 5> kArithmeticUnits{u"day", u"day", u"hour", u"min", u"sec"};
-
-constexpr int kDhmsField = 0;
-constexpr int kUnitCount = static_cast<int>(kArithmeticUnits.size());  // the unit fields paired with twins: 1 to 4
-constexpr int kOperandField = 5;
-enum StatusMark { kConversionMark, kDifferenceMark, kArithmeticMark, kElapsedMark };  // Label6(0)…Label6(3)
-
-// Where Enter sends the focus from Text8(0)…Text8(3): between the two moments, and from a
-// year box to its moment.
-constexpr std::array<int, 4> kMomentEnterTarget{1, 0, 0, 1};
-constexpr int kFirstYearBox = 2;  // the year box of moment field i is Text8(i + 2)
+// The unit the arithmetic section shows while a unit is selected: dhms computes in days.
+constexpr std::u16string_view ArithmeticUnitName(Unit unit) {
+    switch (unit) {
+        case Unit::Dhms:
+        case Unit::Day: return u"day";
+        case Unit::Hour: return u"hour";
+        case Unit::Min: return u"min";
+        case Unit::Sec: return u"sec";
+    }
+    return u"";
+}
 
 constexpr std::u16string_view kNotDone = u"未";
 constexpr std::u16string_view kDone = u"済";
 
 }  // namespace
 
-CalculatorWindow::CalculatorWindow(Program& program, CalculatorSize size)
-    : Window(program, size == CalculatorSize::Full ? FullWindowDesign() : MiniWindowDesign()),
+CalculatorWindow::CalculatorWindow(WindowHost& program, CalculatorSize size)
+    : Window(size == CalculatorSize::Full ? FullWindowDesign() : MiniWindowDesign()),
+      program_(program),
       c_{form_, size == CalculatorSize::Full},
       routes_(RoutesOf(c_)) {}
 
@@ -52,43 +49,39 @@ void CalculatorWindow::Form_Load() {
     // One reading of the clock for the moments and the years, so that a load in the last
     // second of a year cannot pair 31 December with the next year.
     const LocalDateTime now = program_.Now();
-    c_.moments[0].text = MomentTextZeroSeconds(now);
-    c_.moments[1].text = c_.moments[0].text;
-    c_.moments[2].text = YearText(now);
-    c_.moments[3].text = c_.moments[2].text;
-    form_.BringToFront(c_.moments[0]);
-    form_.BringToFront(c_.moments[1]);
+    c_.moment2.moment.text = MomentTextZeroSeconds(now);
+    c_.moment1.moment.text = c_.moment2.moment.text;
+    c_.moment2.year.text = YearText(now);
+    c_.moment1.year.text = c_.moment2.year.text;
+    form_.BringToFront(c_.moment2.moment);
+    form_.BringToFront(c_.moment1.moment);
 }
 
-void CalculatorWindow::Form_Activate() {
-    ZelvorinM& m = program_.zelvorinM;
-    if (m.WindowSwitch == ZelvorinM::Switch::ManualOpen) {
-        m.WindowSwitch = ZelvorinM::Switch::Normal;
-        return;
-    }
-    m.WindowSwitch = ZelvorinM::Switch::Normal;
+void CalculatorWindow::Form_Activate(Activation why) {
+    // Back from the manual, the fields, options, marks and focus stay as they were.
+    if (why == Activation::BackFromManual) return;
     // Visiting every entry field hands each pair over to its display twin and leaves the hour
     // unit selected; the visits' focus handling runs after this handler, in this order.
-    for (int i : {1, 2, 3, 4, 5, 0, 2}) program_.SetFocus(*this, c_.fields[i]);
-    program_.SetFocus(*this, c_.moments[1]);
+    for (const EntryPair* pair : c_.Pairs()) program_.SetFocus(*this, pair->field);
+    program_.SetFocus(*this, c_.dhms);
+    program_.SetFocus(*this, UnitField(Unit::Hour));
+    program_.SetFocus(*this, c_.moment1.moment);
     if (c_.plus.selected) signPlus_ = true;
 }
 
-void CalculatorWindow::Form_Unload(bool& cancel) {
-    if (program_.zelvorinM.WindowSwitch != ZelvorinM::Switch::Normal) return;
+void CalculatorWindow::Form_Unload(Unload why, bool& cancel) {
+    if (why == Unload::Switch) return;
     const MessageAnswer answer =
         program_.MsgBox(messages::kCloseQuestion, MessageButtons::OkCancel, messages::kCloseTitle);
     if (answer == MessageAnswer::Cancel) cancel = true;
 }
 
 void CalculatorWindow::cmd2Mini_Click() {
-    program_.zelvorinM.WindowSwitch = ZelvorinM::Switch::ToMini;
-    if (program_.CloseCalculator(*this)) program_.ShowCalculator(CalculatorSize::Mini);
+    if (program_.CloseCalculator(*this, Unload::Switch)) program_.ShowCalculator(CalculatorSize::Mini);
 }
 
 void CalculatorWindow::cmd2Big_Click() {
-    program_.zelvorinM.WindowSwitch = ZelvorinM::Switch::ToFull;
-    if (program_.CloseCalculator(*this)) program_.ShowCalculator(CalculatorSize::Full);
+    if (program_.CloseCalculator(*this, Unload::Switch)) program_.ShowCalculator(CalculatorSize::Full);
 }
 
 void CalculatorWindow::cmdManu_Click() { program_.ShowManual(); }
@@ -154,34 +147,33 @@ void CalculatorWindow::KeyDown(Control& c, Key key, Modifiers modifiers) {
 
 // ---- Status marks and shared routines
 
-void CalculatorWindow::SetMark(int index, bool done) {
-    Control& mark = c_.marks[index];
+void CalculatorWindow::SetMark(Control& mark, bool done) {
     mark.text = std::u16string(done ? kDone : kNotDone);
     mark.fore = done ? kBlue : kRed;
 }
 
 void CalculatorWindow::ResetStatusMarks() {
-    for (int i = kConversionMark; i <= kElapsedMark; ++i) SetMark(i, false);
+    for (Control* mark : c_.marks.all) SetMark(*mark, false);
 }
 
 void CalculatorWindow::ClearOtherUnits() {
-    for (int i = kDhmsField; i < kUnitCount; ++i) {
-        if (c_.unitOptions[i].selected) continue;
-        c_.fields[i].text.clear();
-        if (i != kDhmsField) c_.Pair(i).twin.text.clear();
+    for (Unit unit : c_.kUnits) {
+        if (c_.Option(unit).selected) continue;
+        UnitField(unit).text.clear();
+        if (const EntryPair* pair = c_.PairOf(UnitField(unit))) pair->twin.text.clear();
     }
 }
 
 bool CalculatorWindow::ConversionSectionEmpty() const {
     // Exactly empty: a text of blanks counts as something entered.
-    bool empty = c_.fields[kDhmsField].text.empty();
-    for (int i = kDhmsField + 1; i < kUnitCount; ++i) empty = empty && c_.Pair(i).twin.text.empty();
+    bool empty = c_.dhms.text.empty();
+    for (const EntryPair& pair : c_.unitPairs) empty = empty && pair.twin.text.empty();
     return empty;
 }
 
 Unit CalculatorWindow::SelectedUnit() const {
-    for (int i = kDhmsField; i < kUnitCount; ++i)
-        if (c_.unitOptions[i].selected) return static_cast<Unit>(i);
+    for (Unit unit : c_.kUnits)
+        if (c_.Option(unit).selected) return unit;
     return Unit::Hour;  // one option of the group is always selected
 }
 
@@ -191,8 +183,13 @@ void CalculatorWindow::HandOverToTwin(EntryPair pair) {
     pair.twin.visible = true;
 }
 
+void CalculatorWindow::ShowOperand() {
+    c_.operand.field.visible = true;
+    program_.SetFocus(*this, c_.operand.field);
+}
+
 void CalculatorWindow::ShowUnitTwins() {
-    for (int i = kDhmsField + 1; i < kUnitCount; ++i) HandOverToTwin(c_.Pair(i));
+    for (const EntryPair& pair : c_.unitPairs) HandOverToTwin(pair);
 }
 
 void CalculatorWindow::WriteDuration(const DurationTexts& texts) {
@@ -207,21 +204,24 @@ void CalculatorWindow::WriteDuration(const DurationTexts& texts) {
 // ---- Moment section: the fields
 
 void CalculatorWindow::Text8_GotFocus(int) {
-    SetMark(kDifferenceMark, false);
-    SetMark(kElapsedMark, false);
+    SetMark(c_.differenceMark, false);
+    SetMark(c_.elapsedMark, false);
 }
 
 void CalculatorWindow::Text8_KeyDown(int Index, Key KeyCode, Modifiers Shift) {
     if (KeyCode != Key::Enter) return;
+    // Enter goes from a year box to its moment, and from a moment to the other one.
+    const Control& box = c_.moments[Index];
+    const MomentEntry& entry = c_.EntryOf(box);
     if (Shift == Modifiers::None || Shift == Modifiers::Shift)
-        program_.SetFocus(*this, c_.moments[kMomentEnterTarget[static_cast<std::size_t>(Index)]]);
+        program_.SetFocus(*this, &box == &entry.year ? entry.moment : c_.Other(entry).moment);
     else if (Shift == Modifiers::Ctrl)
-        program_.SetFocus(*this, c_.fields[kDhmsField]);
+        program_.SetFocus(*this, c_.dhms);
 }
 
 void CalculatorWindow::Text8_LostFocus(int Index) {
     Control& field = c_.moments[Index];
-    if (Index < kFirstYearBox) {
+    if (&field == &c_.EntryOf(field).moment) {
         const std::u16string typed = TrimSpaces(field.text);
         if (std::optional<std::u16string> moment = NormaliseMoment(typed, program_.Now())) {
             field.text = std::move(*moment);
@@ -241,26 +241,28 @@ void CalculatorWindow::Text8_LostFocus(int Index) {
 void CalculatorWindow::Text8_DblClick(int Index) {
     // The moment and its year come from one reading of the clock, as at load.
     const LocalDateTime now = program_.Now();
-    if (Index < kFirstYearBox) {
-        c_.moments[Index].text = MomentText(now);
-        c_.moments[Index + kFirstYearBox].text = YearText(now);
+    Control& box = c_.moments[Index];
+    const MomentEntry& entry = c_.EntryOf(box);
+    if (&box == &entry.moment) {
+        entry.moment.text = MomentText(now);
+        entry.year.text = YearText(now);
     } else {
-        c_.moments[Index].text = YearText(now);
+        box.text = YearText(now);
     }
 }
 
 void CalculatorWindow::cmdClearK_Click() {
-    if (c_.marks[kElapsedMark].text == kNotDone) return;
-    c_.moments[0].text.clear();
-    c_.moments[2].text.clear();
-    SetMark(kElapsedMark, false);
+    if (c_.elapsedMark.text == kNotDone) return;
+    c_.moment2.moment.text.clear();
+    c_.moment2.year.text.clear();
+    SetMark(c_.elapsedMark, false);
 }
 
 // ---- Moment section: the commands
 
 void CalculatorWindow::cmdCalc_Click() {
     const std::optional<Seconds> T =
-        MomentDifference({c_.moments[3].text, c_.moments[1].text}, {c_.moments[2].text, c_.moments[0].text});
+        MomentDifference({c_.moment1.year.text, c_.moment1.moment.text}, {c_.moment2.year.text, c_.moment2.moment.text});
     std::optional<DurationTexts> texts = T ? DurationTextsFor(*T) : std::nullopt;
     if (!texts) {
         program_.MsgBox(messages::kMomentsNotDates);
@@ -270,12 +272,12 @@ void CalculatorWindow::cmdCalc_Click() {
     texts->sec = GeneralNumberText(T->count());
     WriteDuration(*texts);
     program_.SetFocus(*this, c_.cmdCalc);
-    SetMark(kConversionMark, true);
-    SetMark(kDifferenceMark, true);
-    SetMark(kArithmeticMark, false);
-    SetMark(kElapsedMark, false);
+    SetMark(c_.conversionMark, true);
+    SetMark(c_.differenceMark, true);
+    SetMark(c_.arithmeticMark, false);
+    SetMark(c_.elapsedMark, false);
     c_.result.text.clear();
-    program_.SelectOption(*this, c_.unitOptions[static_cast<int>(Unit::Hour)]);
+    program_.SelectOption(*this, c_.Option(Unit::Hour));
 }
 
 void CalculatorWindow::cmdKeika_Click() {
@@ -286,22 +288,22 @@ void CalculatorWindow::cmdKeika_Click() {
     const Unit unit = SelectedUnit();
     const std::optional<Days> days = DurationDays(unit, UnitField(unit).text);
     const std::optional<LocalDateTime> result =
-        days ? ElapsedMoment({c_.moments[3].text, c_.moments[1].text}, *days) : std::nullopt;
+        days ? ElapsedMoment({c_.moment1.year.text, c_.moment1.moment.text}, *days) : std::nullopt;
     if (!result) {
         program_.MsgBox(messages::kElapsedRejected);
         return;
     }
-    c_.moments[0].text = MomentText(*result);
-    c_.moments[2].text = YearText(*result);
-    SetMark(kElapsedMark, true);
-    SetMark(kArithmeticMark, false);
-    SetMark(kDifferenceMark, false);
+    c_.moment2.moment.text = MomentText(*result);
+    c_.moment2.year.text = YearText(*result);
+    SetMark(c_.elapsedMark, true);
+    SetMark(c_.arithmeticMark, false);
+    SetMark(c_.differenceMark, false);
 }
 
 // ---- Conversion section: entry fields and their twins
 
 void CalculatorWindow::Text7_GotFocus(int Index) {
-    const EntryPair pair = c_.Pair(Index + 1);  // Text7(i) is the twin of Text9(i + 1)
+    const EntryPair& pair = *c_.PairOf(c_.twins[Index]);
     pair.field.text = pair.twin.text;
     pair.field.visible = true;
     program_.SetFocus(*this, pair.field);
@@ -310,26 +312,26 @@ void CalculatorWindow::Text7_GotFocus(int Index) {
 
 void CalculatorWindow::Text9_GotFocus(int Index) {
     Control& field = c_.fields[Index];
-    if (Index != kDhmsField) {
-        const EntryPair pair = c_.Pair(Index);
-        field.text = pair.twin.text;
-        pair.twin.visible = false;
+    if (const EntryPair* pair = c_.PairOf(field)) {
+        field.text = pair->twin.text;
+        pair->twin.visible = false;
     }
-    if (Index == kOperandField) {
-        SetMark(kArithmeticMark, false);
+    const std::optional<Unit> unit = c_.UnitOf(field);
+    if (!unit) {  // the operand
+        SetMark(c_.arithmeticMark, false);
         return;
     }
-    program_.SelectOption(*this, c_.unitOptions[Index]);
-    if (Index == kDhmsField) field.back = kLightYellow;
+    program_.SelectOption(*this, c_.Option(*unit));
+    if (*unit == Unit::Dhms) field.back = kLightYellow;
     ResetStatusMarks();
 }
 
 void CalculatorWindow::Text9_LostFocus(int Index) {
-    if (Index != kDhmsField) {
-        HandOverToTwin(c_.Pair(Index));
+    if (const EntryPair* pair = c_.PairOf(c_.fields[Index])) {
+        HandOverToTwin(*pair);
         return;
     }
-    Control& field = c_.fields[kDhmsField];
+    Control& field = c_.dhms;
     field.back = kWindowBack;
     const std::u16string typed = field.text;
     if (typed.empty()) return;
@@ -344,13 +346,11 @@ void CalculatorWindow::Text9_LostFocus(int Index) {
 void CalculatorWindow::Text9_KeyDown(int Index, Key KeyCode, Modifiers Shift) {
     if (KeyCode != Key::Enter) return;
     if (Shift == Modifiers::Ctrl) {
-        Control& operand = c_.fields[kOperandField];
-        operand.visible = true;
-        program_.SetFocus(*this, operand);
+        ShowOperand();
         return;
     }
     program_.SetFocus(*this, c_.cmdConvert);
-    if (Index != kOperandField) ClearOtherUnits();
+    if (&c_.fields[Index] != &c_.operand.field) ClearOtherUnits();
 }
 
 // ---- Conversion section: commands and unit options
@@ -363,7 +363,7 @@ void CalculatorWindow::cmdConvert_Click() {
         text.append(messages::kNoDuration).append(kBlankLine).append(messages::kTreatedAsZero);
         program_.MsgBox(text);
     }
-    for (int i = kDhmsField + 1; i < kUnitCount; ++i) c_.Pair(i).field.text = c_.Pair(i).twin.text;
+    for (const EntryPair& pair : c_.unitPairs) pair.field.text = pair.twin.text;
 
     const Unit unit = SelectedUnit();
     const std::optional<Seconds> T = DurationSeconds(unit, UnitField(unit).text);
@@ -375,21 +375,21 @@ void CalculatorWindow::cmdConvert_Click() {
         return;
     }
     WriteDuration(*texts);
-    SetMark(kConversionMark, true);
+    SetMark(c_.conversionMark, true);
     c_.result.text.clear();
 }
 
 void CalculatorWindow::cmdClearV_Click() {
-    for (int i = kDhmsField; i < kUnitCount; ++i) c_.fields[i].text.clear();
+    for (Unit unit : c_.kUnits) UnitField(unit).text.clear();
     ShowUnitTwins();  // which empties the twins as well
     ResetStatusMarks();
 }
 
 void CalculatorWindow::OptionUnit_Click(Unit unit) {
-    const std::u16string_view name = kArithmeticUnits[static_cast<std::size_t>(unit)];
+    const std::u16string_view name = ArithmeticUnitName(unit);
     for (Control* caption : c_.unitCaptions.all) caption->text = name;
     c_.result.text.clear();
-    SetMark(kArithmeticMark, false);
+    SetMark(c_.arithmeticMark, false);
 }
 
 // ---- Arithmetic section
@@ -403,45 +403,41 @@ void CalculatorWindow::cmdCalcT_Click() {
     if (unit == Unit::Dhms) program_.MsgBox(messages::kComputedInDays);
     const std::optional<Amount> L = LeftOperand(unit, UnitField(unit).text);
     const Operation operation = c_.plus.selected ? Operation::Plus : Operation::Minus;
-    const std::optional<Amount> R = L ? SumOrDifference(*L, c_.fields[kOperandField].text, operation) : std::nullopt;
+    const std::optional<Amount> R = L ? SumOrDifference(*L, c_.operand.field.text, operation) : std::nullopt;
     // A number beyond a double is reported rather than shown as a result.
     if (!R) {
         program_.MsgBox(messages::kConversionError);
         return;
     }
     c_.result.text = GeneralNumberText(R->value);
-    SetMark(kArithmeticMark, true);
+    SetMark(c_.arithmeticMark, true);
 }
 
 void CalculatorWindow::cmdClearT_Click() {
-    const EntryPair operand = c_.Pair(kOperandField);
-    operand.field.text.clear();
+    c_.operand.field.text.clear();
     c_.result.text.clear();
-    operand.twin.text.clear();
-    SetMark(kArithmeticMark, false);
+    c_.operand.twin.text.clear();
+    SetMark(c_.arithmeticMark, false);
 }
 
 void CalculatorWindow::OptionSign_Click(bool plus) {
     if (signPlus_ == plus) return;
-    SetMark(kArithmeticMark, false);
+    SetMark(c_.arithmeticMark, false);
     signPlus_ = plus;
 }
 
 void CalculatorWindow::Text6_KeyDown(Key KeyCode, Modifiers Shift) {
     if (KeyCode != Key::Enter) return;
-    if (Shift == Modifiers::Ctrl) {
-        program_.SetFocus(*this, c_.moments[1]);
-    } else if (Shift == Modifiers::None || Shift == Modifiers::Shift) {
-        Control& operand = c_.fields[kOperandField];
-        operand.visible = true;
-        program_.SetFocus(*this, operand);
-    }
+    if (Shift == Modifiers::Ctrl)
+        program_.SetFocus(*this, c_.moment1.moment);
+    else if (Shift == Modifiers::None || Shift == Modifiers::Shift)
+        ShowOperand();
 }
 
 // ---- Result clear and section titles
 
 void CalculatorWindow::cmdClear_Click() {
-    if (c_.marks[kDifferenceMark].text == kNotDone) return;
+    if (c_.differenceMark.text == kNotDone) return;
     cmdClearV_Click();
     ResetStatusMarks();
 }
@@ -451,10 +447,8 @@ void CalculatorWindow::Label4_Click(int Index) {
     // to its display twin. The commands read the twins, and the conversion copies them over the
     // entry fields: without this the text being typed would be lost. The field keeps the focus
     // and stays in edit.
-    for (int i = kDhmsField + 1; i <= kOperandField; ++i) {
-        const EntryPair pair = c_.Pair(i);
-        if (pair.field.visible) pair.twin.text = pair.field.text;
-    }
+    for (const EntryPair* pair : c_.Pairs())
+        if (pair->field.visible) pair->twin.text = pair->field.text;
     // Each title runs its section's command: arithmetic, moment difference, conversion.
     Control* const commands[] = {&c_.cmdCalcT, &c_.cmdCalc, &c_.cmdConvert};
     Control& command = *commands[Index];

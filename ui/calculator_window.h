@@ -2,6 +2,8 @@
 // The calculator window's handlers, written once for both the full and the mini window:
 // both carry the same controls under the same names, so every handler works in either.
 
+#include <array>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -10,6 +12,9 @@
 #include "ui/window.h"
 
 namespace zel {
+
+// A moment field and the box of its year, which the field covers while it is not edited.
+struct MomentEntry { Control &moment, &year; };
 
 // An entry field of the conversion or arithmetic section and its display twin, which shows the
 // field's text while the field is not being edited.
@@ -21,11 +26,21 @@ struct CalculatorControls {
     Form& form;
     bool full;  // the full window, else the mini one
 
-    ControlArray moments{form, "Text8", 4};       // moment 2, moment 1, the year of moment 2, of moment 1
-    ControlArray fields{form, "Text9", 6};        // dhms, day, hour, min, sec, the arithmetic operand
-    ControlArray twins{form, "Text7", 5};         // the display twins of Text9(1)…Text9(5)
-    ControlArray marks{form, "Label6", 4};        // conversion, difference, arithmetic, elapsed moment
+    // The control arrays in the order of their indices, which their handlers receive.
+    ControlArray moments{form, "Text8", 4};
+    ControlArray fields{form, "Text9", 6};
+    ControlArray twins{form, "Text7", 5};
+    ControlArray marks{form, "Label6", 4};
     ControlArray unitCaptions{form, "Label5", 2};  // the unit of the operand and of the result
+
+    MomentEntry moment1{moments[1], moments[3]};
+    MomentEntry moment2{moments[0], moments[2]};
+    Control& dhms = fields[0];
+    // The units shown by a single number, in the order of Unit after dhms: day, hour, min, sec.
+    std::array<EntryPair, 4> unitPairs{Pair(1), Pair(2), Pair(3), Pair(4)};
+    EntryPair operand = Pair(5);  // the arithmetic section's entry field
+    // The status mark of each command.
+    Control &conversionMark = marks[0], &differenceMark = marks[1], &arithmeticMark = marks[2], &elapsedMark = marks[3];
     // In the order of Unit: dhms, day, hour, min, sec.
     ControlArray unitOptions{form, {"Option3", "Option4", "Option5", "Option6", "Option7"}};
     Control &plus = form("Option8"), &minus = form("Option9"), &result = form("Text6");
@@ -38,18 +53,44 @@ struct CalculatorControls {
     Control* cmd2Mini = full ? &form("cmd2Mini") : nullptr;
     Control* cmd2Big = full ? nullptr : &form("cmd2Big");
 
+    // The entry of a moment field or of its year box, and the entry of the other moment.
+    const MomentEntry& EntryOf(const Control& box) const {
+        return &box == &moment1.moment || &box == &moment1.year ? moment1 : moment2;
+    }
+    const MomentEntry& Other(const MomentEntry& entry) const { return &entry == &moment1 ? moment2 : moment1; }
+    // Every field with a twin: the units from day to sec, then the operand.
+    std::array<const EntryPair*, 5> Pairs() const {
+        return {&unitPairs[0], &unitPairs[1], &unitPairs[2], &unitPairs[3], &operand};
+    }
+    // The pair of a field or of a twin; null for the dhms field, which has no twin.
+    const EntryPair* PairOf(const Control& c) const {
+        for (const EntryPair* pair : Pairs())
+            if (&c == &pair->field || &c == &pair->twin) return pair;
+        return nullptr;
+    }
+    Control& Field(Unit unit) const { return unit == Unit::Dhms ? dhms : unitPairs[static_cast<int>(unit) - 1].field; }
+    Control& Option(Unit unit) const { return unitOptions[static_cast<int>(unit)]; }
+    // The unit whose entry field this is; nullopt for the operand.
+    std::optional<Unit> UnitOf(const Control& field) const {
+        for (Unit unit : kUnits)
+            if (&field == &Field(unit)) return unit;
+        return std::nullopt;
+    }
+    static constexpr Unit kUnits[] = {Unit::Dhms, Unit::Day, Unit::Hour, Unit::Min, Unit::Sec};
+
+private:
     // The entry field Text9(i), 1 to 5, with its twin Text7(i - 1).
     EntryPair Pair(int fieldIndex) const { return {fields[fieldIndex], twins[fieldIndex - 1]}; }
 };
 
 class CalculatorWindow : public Window {
 public:
-    CalculatorWindow(Program& program, CalculatorSize size);
+    CalculatorWindow(WindowHost& program, CalculatorSize size);
 
     // Window lifecycle.
     void Form_Load() override;
-    void Form_Activate() override;
-    void Form_Unload(bool& cancel) override;
+    void Form_Activate(Activation why) override;
+    void Form_Unload(Unload why, bool& cancel) override;
 
     // Event routing from the program to the named handlers below, through one table.
     void GotFocus(Control& control) override;
@@ -110,15 +151,18 @@ private:
 
     // Writes the five conversion fields and shows the twins.
     void WriteDuration(const DurationTexts& texts);
-    void SetMark(int index, bool done);
+    static void SetMark(Control& mark, bool done);
     // The field hands its text to its twin, which is shown in its place.
     static void HandOverToTwin(EntryPair pair);
     void ShowUnitTwins();
+    // Shows the operand field, which the twin may have hidden, and gives it the focus.
+    void ShowOperand();
     Unit SelectedUnit() const;
-    Control& UnitField(Unit unit) const { return c_.fields[static_cast<int>(unit)]; }
+    Control& UnitField(Unit unit) const { return c_.Field(unit); }
     // Whether the dhms field and the four unit twins all hold the empty text.
     bool ConversionSectionEmpty() const;
 
+    WindowHost& program_;
     const CalculatorControls c_;
     const std::vector<HandlerRoute> routes_;
     // Sign state of the arithmetic section: true while plus is the sign last chosen.

@@ -24,14 +24,6 @@ std::optional<ControlId> ControlId::Parse(std::string_view text) {
     return ControlId{std::string(text.substr(0, open)), index};
 }
 
-namespace {
-
-// The colour a control of each kind has when its design row leaves it open.
-Colour KindFore(Kind) { return kWindowText; }
-Colour KindBack(Kind kind) { return kind == Kind::TextBox ? kWindowBack : kButtonFace; }
-
-}  // namespace
-
 Control::Control(const DesignRow& row)
     : text(row.caption),
       visible((row.flags & kHidden) == 0),

@@ -24,8 +24,6 @@ struct Colour {
     friend constexpr bool operator==(const Colour&, const Colour&) = default;
 };
 
-// An unset colour in a design row: the control takes its kind's usual colour.
-inline constexpr Colour kKindDefault{Colour::System::None, 0xFFFFFFFFu};
 inline constexpr Colour kWindowBack = Colour::Sys(Colour::System::Window);
 inline constexpr Colour kWindowText = Colour::Sys(Colour::System::WindowText);
 inline constexpr Colour kButtonFace = Colour::Sys(Colour::System::ButtonFace);
@@ -48,6 +46,11 @@ struct TwipRect {
     int left = 0, top = 0, width = 0, height = 0;
     friend constexpr bool operator==(const TwipRect&, const TwipRect&) = default;
 };
+
+// An unset colour in a design row: the control takes its kind's usual colour, as follows.
+inline constexpr Colour kKindDefault{Colour::System::None, 0xFFFFFFFFu};
+constexpr Colour KindFore(Kind) { return kWindowText; }
+constexpr Colour KindBack(Kind kind) { return kind == Kind::TextBox ? kWindowBack : kButtonFace; }
 
 enum Flag : unsigned {
     kHidden = 1u << 0,        // hidden when created
@@ -76,6 +79,12 @@ struct DesignRow {
     int tabIndex;
     unsigned flags;
     std::string_view container;  // the frame holding the control, empty for the window itself
+    // What a screen reader speaks besides the caption. The name, for a control without a caption
+    // of its own (text boxes, the unit and sign options, the unit frame, lines): the text of the
+    // label beside it or what it is. The description, for a status mark: what its "未" or "済"
+    // tells about.
+    std::u16string_view accessibleName = {};
+    std::u16string_view accessibleDescription = {};
 };
 
 struct WindowDesign {

@@ -45,8 +45,6 @@ public:
 
 private:
     friend class Program;
-    // The view's tests draw a focus owner without running any handler.
-    friend struct FocusWithoutHandlers;
 
     Control* focus_ = nullptr;
     const WindowDesign* design_;

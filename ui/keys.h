@@ -2,15 +2,26 @@
 // The keys and modifiers as the handlers receive them. The event rules and the handlers act on
 // Tab, Enter, Space and the arrows alone; every other key reaches a text box's handler as Other.
 
-#include <array>
 #include <string_view>
 
 namespace zel {
 
 enum class Key { Other, Tab, Enter, Space, Left, Up, Right, Down };
 
-inline constexpr std::array<std::string_view, 8> kKeyNames{"Other", "Tab", "Enter", "Space",
-                                                           "Left",  "Up",  "Right", "Down"};
+// The key's name in transcripts and scripts; empty for a value that names no key.
+constexpr std::string_view KeyName(Key key) {
+    switch (key) {
+        case Key::Other: return "Other";
+        case Key::Tab: return "Tab";
+        case Key::Enter: return "Enter";
+        case Key::Space: return "Space";
+        case Key::Left: return "Left";
+        case Key::Up: return "Up";
+        case Key::Right: return "Right";
+        case Key::Down: return "Down";
+    }
+    return {};
+}
 
 // The modifier keys held down with a key: a set of flags.
 enum class Modifiers : unsigned char { None = 0, Shift = 1, Ctrl = 2, Alt = 4 };

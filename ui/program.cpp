@@ -19,7 +19,7 @@ void Program::RunAction(F&& action) {
 
 void Program::Settle() {
     ++depth_;  // handlers run from here queue their own focus moves behind the current ones
-    while (!focusQueue_.empty() || pendingActivation_) {
+    while (!focusQueue_.empty() || pendingActivation_.window) {
         if (!focusQueue_.empty()) {
             const QueuedFocusEvent event = focusQueue_.front();
             focusQueue_.pop_front();
@@ -31,11 +31,11 @@ void Program::Settle() {
                 event.window->LostFocus(*event.control);
             continue;
         }
-        Window* window = pendingActivation_;
-        pendingActivation_ = nullptr;
+        const auto [window, why] = pendingActivation_;
+        pendingActivation_.window = nullptr;
         if (window->closed) continue;
         Trace(std::string("Activate ") + std::string(window->form().design().name));
-        window->Form_Activate();
+        window->Form_Activate(why);
     }
     --depth_;
     closedWindows_.clear();
@@ -80,13 +80,13 @@ void Program::ShowCalculator(CalculatorSize size) {
     calculator_->Form_Load();
     // Until the activation moves it, the focus rests on the first control in tab order.
     calculator_->form().focus_ = calculator_->form().FirstInTabOrder();
-    pendingActivation_ = calculator_.get();
+    pendingActivation_ = {calculator_.get(), Activation::Shown};
 }
 
-bool Program::CloseCalculator(Window& window) {
+bool Program::CloseCalculator(Window& window, Unload why) {
     bool cancel = false;
     Trace(std::string("Unload ") + std::string(window.form().design().name));
-    window.Form_Unload(cancel);
+    window.Form_Unload(why, cancel);
     if (cancel) return false;
     window.closed = true;
     if (calculator_.get() == &window) closedWindows_.push_back(std::move(calculator_));
@@ -95,7 +95,7 @@ bool Program::CloseCalculator(Window& window) {
 }
 
 void Program::ShowManual() {
-    manual_ = NewManual();
+    manual_ = std::make_unique<ManualWindow>();
     ++windowGeneration_;
     Trace(std::string("Load ") + std::string(manual_->form().design().name));
     manual_->Form_Load();
@@ -105,7 +105,7 @@ void Program::ShowManual() {
 void Program::UserClose() {
     Trace("close");
     if (!calculator_ || manual_) return;
-    RunAction([&] { CloseCalculator(*calculator_); });
+    RunAction([&] { CloseCalculator(*calculator_, Unload::Close); });
 }
 
 void Program::UserCloseManual() {
@@ -116,7 +116,7 @@ void Program::UserCloseManual() {
         closedWindows_.push_back(std::move(manual_));
         ++windowGeneration_;
         // The calculator window becomes the active window again.
-        if (calculator_) pendingActivation_ = calculator_.get();
+        if (calculator_) pendingActivation_ = {calculator_.get(), Activation::BackFromManual};
     });
 }
 
@@ -233,7 +233,7 @@ void Program::UserEdit(const ControlId& id, std::size_t at, std::size_t removed,
 }
 
 void Program::UserKey(Key key, Modifiers modifiers) {
-    Trace("key " + std::string(kKeyNames[static_cast<std::size_t>(key)]) + " modifiers " +
+    Trace("key " + std::string(KeyName(key)) + " modifiers " +
           std::to_string(static_cast<int>(modifiers)));
     Window* window = activeWindow();
     if (!window) return;

@@ -1,6 +1,7 @@
 #pragma once
 // The event rules of the running program: the focus, the order in which handlers run, and the
-// lifecycle of its windows. Which windows there are is the business of its owner (zelvorin.h).
+// lifecycle of its windows. Which calculator window there is is the business of its owner
+// (zelvorin.h); the manual window needs nothing from the program and is its own.
 //
 // A user action runs its handlers at once. A handler that moves the focus only records the new
 // focus owner; the focus-loss and focus-gain handlers of that move are queued and run after the
@@ -17,21 +18,18 @@
 #include <vector>
 
 #include "ui/keys.h"
-#include "ui/messages.h"
+#include "ui/manual/manual_window.h"
 #include "ui/services.h"
 #include "ui/window.h"
-#include "ui/zelvorin_m.h"
 
 namespace zel {
 
-class Program {
+class Program : public WindowHost {
 public:
     Program(MessageBoxes& messageBoxes, Clock& clock);
     virtual ~Program() = default;
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
-
-    ZelvorinM zelvorinM;
 
     // ---- The user's actions. Each returns once every handler it caused has run.
     // The program starts: the full window is loaded, shown and activated.
@@ -59,38 +57,31 @@ public:
     // The user resized the manual window to this outer size in twips.
     void UserResizeManual(double outerWidth, double outerHeight);
 
-    // ---- What handlers use.
-    void SetFocus(Window& window, Control& control);
-    void SelectOption(Window& window, Control& option);
-    MessageAnswer MsgBox(std::u16string_view text, MessageButtons buttons = MessageButtons::Ok,
-                         std::u16string_view title = messages::kTitle);
-    LocalDateTime Now() { return clock_.Now(); }
-    // Closes a calculator window; returns false when its unload cancelled the close.
-    bool CloseCalculator(Window& window);
-    // Loads a fresh calculator window and shows it; its activation follows the current handler.
-    void ShowCalculator(CalculatorSize size);
-    // Loads the manual window and shows it modally.
-    void ShowManual();
-
     // ---- State, for views and scripts.
     Window* calculator() { return calculator_.get(); }
-    virtual Window* manual() { return manual_.get(); }
+    ManualWindow* manual() { return manual_.get(); }
     // The window that takes the user's input: the manual while it is open.
     Window* activeWindow();
     bool ended() const { return started_ && !calculator_; }
-    // Counts the message boxes shown so far.
-    int messageCount() const { return messageCount_; }
     // Changes whenever a window is opened or closed.
     std::uint64_t windowGeneration() const { return windowGeneration_; }
     // When set, receives one line for every action and event, for transcripts.
     std::function<void(const std::string&)> trace;
 
 protected:
-    // The windows the program opens, made by its owner.
+    // The calculator windows the program opens, made by its owner.
     virtual std::unique_ptr<Window> NewCalculator(CalculatorSize size) = 0;
-    virtual std::unique_ptr<Window> NewManual() = 0;
 
 private:
+    // What the windows' handlers use.
+    void SetFocus(Window& window, Control& control) override;
+    void SelectOption(Window& window, Control& option) override;
+    MessageAnswer MsgBox(std::u16string_view text, MessageButtons buttons, std::u16string_view title) override;
+    LocalDateTime Now() override { return clock_.Now(); }
+    bool CloseCalculator(Window& window, Unload why) override;
+    void ShowCalculator(CalculatorSize size) override;
+    void ShowManual() override;
+
     struct QueuedFocusEvent {
         Window* window;
         Control* control;
@@ -109,10 +100,10 @@ private:
     MessageBoxes& messageBoxes_;
     Clock& clock_;
     std::unique_ptr<Window> calculator_;
-    std::unique_ptr<Window> manual_;
+    std::unique_ptr<ManualWindow> manual_;
     std::vector<std::unique_ptr<Window>> closedWindows_;  // kept alive until the current action ends
     std::deque<QueuedFocusEvent> focusQueue_;
-    Window* pendingActivation_ = nullptr;
+    struct { Window* window = nullptr; Activation why = Activation::Shown; } pendingActivation_;
     int depth_ = 0;
     int messageCount_ = 0;
     std::uint64_t windowGeneration_ = 0;

@@ -57,14 +57,12 @@ TEST(Accessibility, EveryControlOfEveryWindowIsNamedWithItsRole) {
 TEST(Accessibility, AStatusMarkAnnouncesItsChange) {
     Desk desk;
     std::vector<QObject*> namesChanged;
-    const auto toQt = announceAccessibility;
-    announceAccessibility = [&](QAccessibleEvent* event) {
+    desk.session().view().announce = [&](QAccessibleEvent* event) {
         if (event->type() == QAccessible::NameChanged) namesChanged.push_back(event->object());
     };
     desk.Click("Text7(1)");
     desk.Type("2");
     desk.Click("cmdConvert");
-    announceAccessibility = toQt;
     QWidget* mark = desk.Widget("Label6(0)");
     EXPECT_NE(std::find(namesChanged.begin(), namesChanged.end(), mark), namesChanged.end());
     EXPECT_EQ(QAccessible::queryAccessibleInterface(mark)->text(QAccessible::Name), QStringLiteral("済"));

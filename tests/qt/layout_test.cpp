@@ -12,11 +12,13 @@
 #include <QScreen>
 #include <QScrollBar>
 
+#include <cmath>
 #include <cstdlib>
 #include <utility>
 
 #include "tests/qt/harness.h"
 #include "ui/qt/appearance.h"
+#include "ui/qt/form_view.h"
 #include "ui/manual/manual_window.h"
 #include "ui/manual/usage_text.h"
 
@@ -27,11 +29,24 @@ QString Q(std::u16string_view text) { return QString::fromStdU16String(std::u16s
 
 std::string IdOf(const DesignRow& row) { return ControlId{std::string(row.name), row.index}.ToString(); }
 
-// The colour a row asks for on this desktop (ToQColor, checked below): its own, or its kind's
-// usual one when the row leaves it open.
+// The colour a row asks for on this desktop: its own, or its kind's usual one when the row
+// leaves it open; the fixed colours as written down here, the system ones from the palette.
 QColor Expected(const Colour& colour, Colour kindDefault) {
-    return ToQColor(colour == kKindDefault ? kindDefault : colour, QApplication::palette());
+    const QPalette& desktop = QApplication::palette();
+    const std::pair<Colour, QColor> kColours[] = {
+        {kRed, QColor(255, 0, 0)},           {kBlue, QColor(0, 0, 255)},
+        {kGrey, QColor(128, 128, 128)},      {kLightYellow, QColor(255, 255, 192)},
+        {kYellow, QColor(255, 255, 128)},    {kLightGrey, QColor(224, 224, 224)},
+        {kWindowBack, desktop.color(QPalette::Base)}, {kWindowText, desktop.color(QPalette::Text)},
+        {kButtonFace, desktop.color(QPalette::Button)}};
+    for (const auto& [design, shown] : kColours)
+        if (design == (colour == kKindDefault ? kindDefault : colour)) return shown;
+    ADD_FAILURE() << "no colour written down for a design colour";
+    return {};
 }
+
+// A length in twips on the screen: 15 twips to a pixel at 96 pixels per inch, to the nearest.
+int Px(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
 
 // The pixel size of each point size the designs use, at 96 pixels per inch.
 int PixelSizeOf(double points) {
@@ -69,13 +84,14 @@ void CheckControl(Desk& desk, const WindowDesign& design, const DesignRow& row) 
     const QString container = row.container.empty() ? top->objectName()
                                                     : QString::fromUtf8(row.container.data(), row.container.size());
     EXPECT_EQ(widget->parentWidget()->objectName(), container);
-    // (the conversion to pixels, PixelRect and LineBox, is checked with literal pixels below)
-    if (row.kind == Kind::Line) {
-        EXPECT_EQ(widget->geometry(), LineBox(row.rect));
+    const TwipRect& r = control.rect;
+    if (row.kind == Kind::Line) {  // one pixel wide from end point to end point
+        const QRect ends(QPoint(Px(r.left), Px(r.top)), QPoint(Px(r.width), Px(r.height)));
+        EXPECT_EQ(widget->geometry(), ends.normalized());
         EXPECT_EQ(widget->palette().color(QPalette::WindowText), Expected(control.fore, kWindowText));
         return;
     }
-    const QRect designed = PixelRect(control.rect);
+    const QRect designed(Px(r.left), Px(r.top), Px(r.width), Px(r.height));
     if (row.kind == Kind::Label && (row.flags & kAutoSize)) {
         auto* label = static_cast<QLabel*>(widget);
         const QFontMetrics metrics(label->font());
@@ -114,20 +130,17 @@ void CheckControl(Desk& desk, const WindowDesign& design, const DesignRow& row) 
         EXPECT_FALSE(option->autoExclusive());
     }
 
-    // Colours: the palette roles each kind draws its text and background with.
-    struct Roles {
-        QPalette::ColorRole fore, back;
-        Colour backDefault;
-        bool backShown;
-    };
+    // Colours: in the palette roles each kind draws its text and background with; a background
+    // shows on boxes, buttons and opaque labels.
     const bool opaque = !(row.flags & kTransparent);
-    const Roles roles = row.kind == Kind::TextBox ? Roles{QPalette::Text, QPalette::Base, kWindowBack, true}
-                        : row.kind == Kind::Button ? Roles{QPalette::ButtonText, QPalette::Button, kButtonFace, true}
-                        : Roles{QPalette::WindowText, QPalette::Window, kButtonFace, row.kind == Kind::Label && opaque};
+    const ColourRoles roles = ColourRolesOf(row.kind);
+    const bool backShown =
+        row.kind == Kind::TextBox || row.kind == Kind::Button || (row.kind == Kind::Label && opaque);
     EXPECT_EQ(widget->palette().color(roles.fore), Expected(row.fore, kWindowText));
     // (the dhms field is yellow only while it is entered)
-    if (roles.backShown && id != "Text9(0)") {
-        EXPECT_EQ(widget->palette().color(roles.back), Expected(row.back, roles.backDefault));
+    if (backShown && id != "Text9(0)") {
+        const Colour kindBack = row.kind == Kind::TextBox ? kWindowBack : kButtonFace;
+        EXPECT_EQ(widget->palette().color(roles.back), Expected(row.back, kindBack));
     }
     if (auto* label = qobject_cast<QLabel*>(widget)) {
         EXPECT_EQ(label->autoFillBackground(), opaque);

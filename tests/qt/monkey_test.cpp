@@ -25,21 +25,10 @@
 #include "tests/qt/harness.h"
 #include "tests/support/env_number.h"
 #include "ui/qt/appearance.h"
+#include "ui/qt/form_view.h"
 
 namespace zel::view::test {
 namespace {
-
-// The palette roles that show a control's foreground and background colours, by kind; a line
-// has no background.
-struct ColourRoles {
-    Kind kind;
-    QPalette::ColorRole fore, back;
-};
-constexpr ColourRoles kColourRoles[] = {
-    {Kind::TextBox, QPalette::Text, QPalette::Base},        {Kind::Button, QPalette::ButtonText, QPalette::Button},
-    {Kind::Line, QPalette::WindowText, QPalette::NoRole},   {Kind::Label, QPalette::WindowText, QPalette::Window},
-    {Kind::Option, QPalette::WindowText, QPalette::Window}, {Kind::Frame, QPalette::WindowText, QPalette::Window},
-};
 
 // How a widget's colour in one role differs from the layer's colour, or "".
 std::string ColourMismatch(const QWidget* widget, QPalette::ColorRole role, const Colour& colour) {
@@ -103,11 +92,9 @@ std::string Mismatch(Desk& desk) {
         QWidget* w = widgets.value(QString::fromStdString(id));
         if (!w) return id + " has no widget";
         if (w->isVisible() != form.IsShown(c)) return id + " visibility";
-        for (const ColourRoles& roles : kColourRoles) {
-            if (roles.kind != c.kind()) continue;
-            if (std::string fore = ColourMismatch(w, roles.fore, c.fore); !fore.empty()) return id + fore;
-            if (std::string back = ColourMismatch(w, roles.back, c.back); !back.empty()) return id + back;
-        }
+        const ColourRoles roles = ColourRolesOf(c.kind());
+        if (std::string fore = ColourMismatch(w, roles.fore, c.fore); !fore.empty()) return id + fore;
+        if (std::string back = ColourMismatch(w, roles.back, c.back); !back.empty()) return id + back;
         if (c.kind() == Kind::Line || c.kind() == Kind::Frame) continue;
         // A text area shows line breaks as Qt's text widgets keep them; every other widget the text as it is.
         const QString expected = qobject_cast<QPlainTextEdit*>(w) ? ToDisplayText(c.text) : ToQString(c.text);

@@ -26,15 +26,23 @@
 #include "ui/qt/desktop_services.h"
 #include "ui/qt/form_view.h"
 
-namespace zel {
-// Puts a window's focus owner on a control without running any handler, for pictures of the focus.
-struct FocusWithoutHandlers {
-    static void Place(Form& form, Control* control) { form.focus_ = control; }
-};
-}  // namespace zel
-
 namespace zel::view::test {
 namespace {
+
+// A program whose calculator window has no handlers: the focus goes where the keys or a click
+// put it and nothing else changes, as pictures of the focus on each control need.
+class QuietProgram : public Program {
+public:
+    QuietProgram(MessageBoxes& boxes, Clock& clock, CalculatorSize size) : Program(boxes, clock), size_(size) {}
+
+protected:
+    std::unique_ptr<Window> NewCalculator(CalculatorSize) override {
+        return std::make_unique<Window>(size_ == CalculatorSize::Full ? FullWindowDesign() : MiniWindowDesign());
+    }
+
+private:
+    CalculatorSize size_;
+};
 
 struct Lines {
     int count = 0;
@@ -134,7 +142,7 @@ TEST(Scale, UnfocusedBoxesShowTheirWholeText) {
     for (const char* window : {"", "cmd2Mini"}) {
         if (*window) desk.SwitchTo(window);
         Form& form = desk.program().activeWindow()->form();
-        FocusWithoutHandlers::Place(form, form.Find("cmdClear"));
+        desk.Click("cmdClear");  // no box is focused
         for (const QString whole : {"-3287181 23:59:59", "-3287181.9999884", "-4733542079.833", "-284012524799",
                                     "-1.79769313486232E+308"}) {
             for (Control& c : form.controls())
@@ -160,20 +168,29 @@ TEST(Scale, UnfocusedBoxesShowTheirWholeText) {
 // Each control that takes the focus in both calculator windows, the Tab key's round first, after
 // keyboard use, against the focus on a button far off: along each side within the window, the
 // three pixels outside or the three inside change by a contrast of 3:1 over the side's length at
-// least, save where another control stands on both, which the ring leaves alone.
+// least, save where another control stands on both, which the ring leaves alone. The display
+// twins, which stand where their fields do, are checked shown in their fields' place.
 TEST(Scale, KeyboardFocusStandsOutAroundEveryControl) {
-    Desk desk;
-    for (const char* window : {"", "cmd2Mini"}) {
-        if (*window) desk.SwitchTo(window);
-        QWidget* top = desk.calculator();
-        Form& form = desk.program().activeWindow()->form();
+    for (const CalculatorSize size : {CalculatorSize::Full, CalculatorSize::Mini}) {
+        FakeMessageBoxes boxes;
+        FakeClock clock;
+        QuietProgram program(boxes, clock, size);
+        View view(program);
+        program.Start();
+        view.Sync();
+        Desk::Settle();
+        QWidget* top = view.calculatorWidget();
+        Form& form = program.calculator()->form();
+        auto widgetOf = [&](const Control* c) {
+            return top->findChild<QWidget*>(QString::fromStdString(c->id().ToString()));
+        };
         auto rectOf = [&](const Control* c) {
-            const QWidget* w = desk.Widget(c->id().ToString());
+            const QWidget* w = widgetOf(c);
             return QRect(w->mapTo(top, QPoint()), w->size());
         };
         auto shot = [&](Control* c) {
-            FocusWithoutHandlers::Place(form, c);
-            desk.session().view().Sync();
+            program.UserFocus(c->id());
+            view.Sync();
             return top->grab().toImage();
         };
         auto check = [&](Control* c) {
@@ -183,7 +200,8 @@ TEST(Scale, KeyboardFocusStandsOutAroundEveryControl) {
                 if (&o != c && form.IsShown(o) && o.kind() != Kind::Line && o.design().name != c->design().container)
                     others += rectOf(&o);
             Control* far = form.Find("cmdManu");
-            if (rectOf(far).intersects(r.adjusted(-6, -6, 6, 6))) far = form.Find(*window ? "cmd2Big" : "cmd2Mini");
+            if (rectOf(far).intersects(r.adjusted(-6, -6, 6, 6)))
+                far = form.Find(size == CalculatorSize::Mini ? "cmd2Big" : "cmd2Mini");
             const QImage focused = shot(c), unfocused = shot(far);
             for (const bool across : {true, false})
                 for (const bool after : {false, true}) {
@@ -209,12 +227,21 @@ TEST(Scale, KeyboardFocusStandsOutAroundEveryControl) {
                     EXPECT_GE(contrasting, std::min(free, across ? shown.width() : shown.height()) - 2)
                         << c->id().ToString() << (across ? (after ? " bottom" : " top") : (after ? " right" : " left"));
                 }
-            FocusWithoutHandlers::Place(form, c);
+            shot(c);
         };
         std::set<const Control*> walked;
-        while (desk.Key(Qt::Key_Tab), walked.insert(form.focus()).second) check(form.focus());
+        auto tab = [&] {
+            QTest::keyClick(top->focusWidget(), Qt::Key_Tab);
+            Desk::Settle();
+        };
+        while (tab(), walked.insert(form.focus()).second) check(form.focus());
         for (Control& c : form.controls())
             if (!walked.count(&c) && form.CanFocusByClick(c)) check(&c);
+        for (int i = 0; i <= 4; ++i) {
+            form("Text9", i + 1).visible = false;
+            form("Text7", i).visible = true;
+        }
+        for (int i = 0; i <= 4; ++i) check(&form("Text7", i));
     }
 }
 

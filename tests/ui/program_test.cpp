@@ -41,20 +41,31 @@ protected:
 
 TEST_F(ProgramTest, ActivationRunsItsFocusHandlingAfterItselfInTheOrderOfTheMoves) {
     program.Start();
-    // Every move is recorded before any of its handling runs.
-    const std::vector<std::string> expected = {
-        "Activate ZelvorinF1",
-        "  SetFocus Text9(1)",  "  SetFocus Text9(2)",  "  SetFocus Text9(3)",  "  SetFocus Text9(4)",
-        "  SetFocus Text9(5)",  "  SetFocus Text9(0)",  "  SetFocus Text9(2)",  "  SetFocus Text8(1)",
-        "  cmdCalc_LostFocus",  "  Text9_GotFocus(1)",  "  Option4_Click",      "  Text9_LostFocus(1)",
-        "  Text9_GotFocus(2)",  "  Option5_Click",      "  Text9_LostFocus(2)", "  Text9_GotFocus(3)",
-        "  Option6_Click",      "  Text9_LostFocus(3)", "  Text9_GotFocus(4)",  "  Option7_Click",
-        "  Text9_LostFocus(4)", "  Text9_GotFocus(5)",  "  Text9_LostFocus(5)", "  Text9_GotFocus(0)",
-        "  Option3_Click",      "  Text9_LostFocus(0)", "  Text9_GotFocus(2)",  "  Option5_Click",
-        "  Text9_LostFocus(2)", "  Text8_GotFocus(1)",
-    };
-    const auto activate = std::find(trace.begin(), trace.end(), expected.front());
-    EXPECT_EQ(std::vector<std::string>(activate, trace.end()), expected);
+    const auto activate = std::find(trace.begin(), trace.end(), "Activate ZelvorinF1");
+    ASSERT_NE(activate, trace.end());
+    // Every move is recorded before any of its handling runs; the handling then follows the moves
+    // one by one, each owner losing the focus before the next one gains it.
+    std::vector<std::string> moves, losses, gains;
+    for (auto line = activate + 1; line != trace.end(); ++line) {
+        const auto under = line->find('_'), open = line->find('(');
+        const std::string control = line->substr(2, under - 2) + (open == std::string::npos ? "" : line->substr(open));
+        if (line->rfind("  SetFocus ", 0) == 0) {
+            EXPECT_TRUE(losses.empty()) << *line;
+            moves.push_back(line->substr(11));
+        } else if (line->find("_LostFocus") != std::string::npos) {
+            EXPECT_EQ(losses.size(), gains.size()) << *line;
+            losses.push_back(control);
+        } else if (line->find("_GotFocus") != std::string::npos) {
+            gains.push_back(control);
+        }
+    }
+    EXPECT_EQ(gains, moves);
+    ASSERT_EQ(losses.size(), gains.size());
+    EXPECT_EQ(losses.front(), "cmdCalc");  // the first in tab order, where the load left the focus
+    for (std::size_t i = 1; i < gains.size(); ++i) EXPECT_EQ(losses[i], gains[i - 1]);
+    const std::vector<std::string> visits = {"Text9(1)", "Text9(2)", "Text9(3)", "Text9(4)",
+                                             "Text9(5)", "Text9(0)", "Text9(2)", "Text8(1)"};
+    EXPECT_EQ(moves, visits);
 }
 
 TEST_F(ProgramTest, SelectingTheSelectedOptionRunsNothing) {
@@ -84,25 +95,6 @@ TEST_F(ProgramTest, AClickDoesNotFollowAFocusMoveThatShowedAMessage) {
     EXPECT_EQ(ToUtf8(boxes.shown[1].text), "エラーが発生しました。入力が適切か確認下さい。");
 }
 
-TEST_F(ProgramTest, TabFollowsTabIndicesAndSkipsHiddenControls) {
-    program.Start();
-    std::vector<std::string> visited;
-    for (int i = 0; i < 17; ++i) {
-        program.UserKey(Key::Tab, Modifiers::None);
-        visited.push_back(form().focus()->id().ToString());
-    }
-    // From moment 1 (tab 42) on, the hidden entry fields are skipped; only the selected option of
-    // a group is a stop (entering the dhms field selected Option3). Tabbing onto the day twin
-    // (tab 31) hands over to its entry field, which then holds the focus.
-    const std::vector<std::string> expected = {
-        "cmdManu",  "cmdKeika", "cmdClearK", "Text8(2)", "Text8(3)",  "Text9(0)", "cmdCalc",  "Option3", "Text6",
-        "Option8",  "cmdConvert", "cmdClear", "cmdClearT", "cmdCalcT", "cmd2Mini", "cmdClearV", "Text9(1)",
-    };
-    EXPECT_EQ(visited, expected);
-    EXPECT_TRUE(form()("Text9", 1).visible);
-    EXPECT_FALSE(form()("Text7", 0).visible);
-}
-
 TEST_F(ProgramTest, ShiftTabGoesBackward) {
     program.Start();
     program.UserKey(Key::Tab, Modifiers::Shift);
@@ -125,7 +117,6 @@ TEST_F(ProgramTest, ClosingAsksAndEndsOnlyWhenConfirmed) {
     boxes.answers = {MessageAnswer::Cancel};
     program.UserClose();
     EXPECT_FALSE(program.ended());
-    EXPECT_EQ(program.zelvorinM.WindowSwitch, ZelvorinM::Switch::Normal);
     program.UserClose();
     EXPECT_TRUE(program.ended());
     EXPECT_EQ(boxes.shown.size(), 2u);
@@ -139,8 +130,10 @@ TEST_F(ProgramTest, SwitchingReplacesTheWindowWithoutAsking) {
     EXPECT_EQ(form().design().name, "ZelvorinF2");
     EXPECT_NE(program.windowGeneration(), generation);
     EXPECT_TRUE(boxes.shown.empty());
-    EXPECT_EQ(program.zelvorinM.WindowSwitch, ZelvorinM::Switch::Normal);
     EXPECT_EQ(form().focus()->id().ToString(), "Text8(1)");
+    // The switch is over: closing the new window asks again.
+    program.UserClose();
+    EXPECT_EQ(boxes.shown.size(), 1u);
 }
 
 TEST(MomentAndYear, ComeFromOneReadingOfTheClockAtLoadAndOnADoubleClick) {

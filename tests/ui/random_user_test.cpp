@@ -170,9 +170,6 @@ private:
         Window* calc = p.calculator();
         if (!calc) return "no calculator window";
         Form& form = calc->form();
-        const bool manualOpen = p.manual() != nullptr;
-        if (p.zelvorinM.WindowSwitch != (manualOpen ? ZelvorinM::Switch::ManualOpen : ZelvorinM::Switch::Normal))
-            return "WindowSwitch is " + std::to_string(static_cast<int>(p.zelvorinM.WindowSwitch));
         for (int i = 1; i <= 5; ++i) {
             // Each entry field and its display twin share one place: exactly one of them shows.
             const Control& field = form("Text9", i);

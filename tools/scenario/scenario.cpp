@@ -248,6 +248,10 @@ private:
     }
 
     void Key(const std::string& keyText);
+    void ExpectMessage(const Tokens& t);
+    void ExpectMarks(const Tokens& t);
+    void ExpectManualSize(const Tokens& t);
+    void ExpectText(const Tokens& t);
 
     FakeClock clock_;
     ScriptedMessageBoxes messages_;
@@ -288,10 +292,10 @@ void Run::Key(const std::string& keyText) {
     }
     // Escape and the letters stand for the keys no rule names.
     zel::Key key = zel::Key::Other;
-    const auto named = std::find(kKeyNames.begin() + 1, kKeyNames.end(), rest);
-    if (named != kKeyNames.end())
-        key = static_cast<zel::Key>(named - kKeyNames.begin());
-    else if (rest != "Escape" && !(rest.size() == 1 && rest[0] >= 'A' && rest[0] <= 'Z'))
+    // The keys are numbered from Other on, up to the first number KeyName knows no name for.
+    for (int k = 1; !KeyName(static_cast<zel::Key>(k)).empty(); ++k)
+        if (KeyName(static_cast<zel::Key>(k)) == rest) key = static_cast<zel::Key>(k);
+    if (key == zel::Key::Other && rest != "Escape" && !(rest.size() == 1 && rest[0] >= 'A' && rest[0] <= 'Z'))
         throw ParseError{"unknown key " + rest};
     program_.UserKey(key, modifiers);
 }
@@ -386,33 +390,10 @@ std::span<const Command> Run::Commands() {
          }},
         {"expect", "message", "expect message \"TEXT\"",
          "the oldest unconsumed message box had this text (title \"Zelvorin\" unless\n`title \"…\"` follows)", 0,
-         [](Run& r, const Tokens& t) {
-             if (t.size() != 3 && !(t.size() == 5 && t[3].text == "title"))
-                 throw ParseError{"expect message \"TEXT\" [title \"TITLE\"]"};
-             const std::u16string text = FromUtf8(t[2].text);
-             const std::u16string title = t.size() == 5 ? FromUtf8(t[4].text) : std::u16string(messages::kTitle);
-             if (r.messages_.shown.empty()) throw Got("message " + Quote(text), "no message");
-             const FakeMessageBoxes::Shown shown = r.messages_.shown.front();
-             r.messages_.shown.erase(r.messages_.shown.begin());
-             if (shown.text != text) throw Got("message " + Quote(text), "message " + Quote(shown.text));
-             if (shown.title != title) throw Got("title " + Quote(title), "title " + Quote(shown.title));
-         }},
+         [](Run& r, const Tokens& t) { r.ExpectMessage(t); }},
         {"expect", "marks", "expect marks \"MMMM\"",
          "the four status marks Label6(0)…Label6(3), each M 済 in blue or 未 in red", 0,
-         [](Run& r, const Tokens& t) {
-             const std::u16string marks = t.size() == 3 ? FromUtf8(t[2].text) : std::u16string();
-             if (marks.size() != 4) throw ParseError{"expect marks \"MMMM\" (four of 未 and 済)"};
-             std::u16string actual;
-             bool match = true;
-             for (int i = 0; i < 4; ++i) {
-                 const Control& mark = r.StateControl("Label6(" + std::to_string(i) + ")");
-                 const bool done = marks[static_cast<std::size_t>(i)] == u'済';
-                 const bool coloured = mark.fore == (mark.text == u"済" ? kBlue : kRed);
-                 actual += coloured ? mark.text : mark.text + u"(" + FromUtf8(ColourName(mark.fore)) + u")";
-                 match = match && mark.text == std::u16string(1, done ? u'済' : u'未') && coloured;
-             }
-             if (!match) throw Got("marks " + Quote(marks), "marks " + Quote(actual));
-         }},
+         [](Run& r, const Tokens& t) { r.ExpectMarks(t); }},
         {"expect", "no", "expect no message", "no unconsumed message box", 0,
          [](Run& r, const Tokens& t) {
              if (t.size() != 3 || t[2].text != "message") throw ParseError{"expect no message"};
@@ -434,36 +415,67 @@ std::span<const Command> Run::Commands() {
          }},
         {"expect", "manualsize", "expect manualsize W H BW BH",
          "outer size of the manual window and size of its text box, in twips", 6,
-         [](Run& r, const Tokens& t) {
-             ManualWindow* manual = r.program_.manual();
-             if (!manual) throw Got("manual open", "manual closed");
-             const Control& box = manual->form()("txtManu");
-             const std::string expected = t[2].text + " " + t[3].text + " " + t[4].text + " " + t[5].text;
-             const std::string actual = FormatNumber(manual->outerWidth()) + " " +
-                                        FormatNumber(manual->outerHeight()) + " " + std::to_string(box.rect.width) +
-                                        " " + std::to_string(box.rect.height);
-             if (Read<double>(t[2].text) != manual->outerWidth() || Read<double>(t[3].text) != manual->outerHeight() ||
-                 Read<int>(t[4].text) != box.rect.width || Read<int>(t[5].text) != box.rect.height)
-                 throw Got("manualsize " + expected, "manualsize " + actual);
-         }},
+         [](Run& r, const Tokens& t) { r.ExpectManualSize(t); }},
         {"expect", "", "expect CONTROL = \"TEXT\" [red|blue]",
          "text of a text box, caption of a label, button or frame; with red or blue,\nalso its fore colour", 0,
-         [](Run& r, const Tokens& t) {
-             if (t.size() < 2) throw ParseError{"expect what?"};
-             if (t.size() < 4 || t[2].text != "=" || !t[3].quoted || t.size() > 5)
-                 throw ParseError{"expect CONTROL = \"TEXT\" [red|blue]"};
-             const std::string& what = t[1].text;
-             const Control& c = r.StateControl(what);
-             const std::u16string text = FromUtf8(t[3].text);
-             if (c.text != text) throw Got(what + " = " + Quote(text), what + " = " + Quote(c.text));
-             if (t.size() == 5) {
-                 const auto colour = NamedColour(t[4].text);
-                 if (!colour || (t[4].text != "red" && t[4].text != "blue")) throw ParseError{"colour red or blue"};
-                 if (!(c.fore == *colour)) throw Got(what + " " + t[4].text, what + " " + ColourName(c.fore));
-             }
-         }},
+         [](Run& r, const Tokens& t) { r.ExpectText(t); }},
     };
     return commands;
+}
+
+void Run::ExpectMessage(const Tokens& t) {
+    if (t.size() != 3 && !(t.size() == 5 && t[3].text == "title"))
+        throw ParseError{"expect message \"TEXT\" [title \"TITLE\"]"};
+    const std::u16string text = FromUtf8(t[2].text);
+    const std::u16string title = t.size() == 5 ? FromUtf8(t[4].text) : std::u16string(messages::kTitle);
+    if (messages_.shown.empty()) throw Got("message " + Quote(text), "no message");
+    const FakeMessageBoxes::Shown shown = messages_.shown.front();
+    messages_.shown.erase(messages_.shown.begin());
+    if (shown.text != text) throw Got("message " + Quote(text), "message " + Quote(shown.text));
+    if (shown.title != title) throw Got("title " + Quote(title), "title " + Quote(shown.title));
+}
+
+void Run::ExpectMarks(const Tokens& t) {
+    const std::u16string marks = t.size() == 3 ? FromUtf8(t[2].text) : std::u16string();
+    if (marks.size() != 4) throw ParseError{"expect marks \"MMMM\" (four of 未 and 済)"};
+    std::u16string actual;
+    bool match = true;
+    for (int i = 0; i < 4; ++i) {
+        const Control& mark = StateControl("Label6(" + std::to_string(i) + ")");
+        const bool done = marks[static_cast<std::size_t>(i)] == u'済';
+        const bool coloured = mark.fore == (mark.text == u"済" ? kBlue : kRed);
+        actual += coloured ? mark.text : mark.text + u"(" + FromUtf8(ColourName(mark.fore)) + u")";
+        match = match && mark.text == std::u16string(1, done ? u'済' : u'未') && coloured;
+    }
+    if (!match) throw Got("marks " + Quote(marks), "marks " + Quote(actual));
+}
+
+void Run::ExpectManualSize(const Tokens& t) {
+    ManualWindow* manual = program_.manual();
+    if (!manual) throw Got("manual open", "manual closed");
+    const Control& box = manual->form()("txtManu");
+    const std::string expected = t[2].text + " " + t[3].text + " " + t[4].text + " " + t[5].text;
+    const std::string actual = FormatNumber(manual->outerWidth()) + " " +
+                               FormatNumber(manual->outerHeight()) + " " + std::to_string(box.rect.width) +
+                               " " + std::to_string(box.rect.height);
+    if (Read<double>(t[2].text) != manual->outerWidth() || Read<double>(t[3].text) != manual->outerHeight() ||
+        Read<int>(t[4].text) != box.rect.width || Read<int>(t[5].text) != box.rect.height)
+        throw Got("manualsize " + expected, "manualsize " + actual);
+}
+
+void Run::ExpectText(const Tokens& t) {
+    if (t.size() < 2) throw ParseError{"expect what?"};
+    if (t.size() < 4 || t[2].text != "=" || !t[3].quoted || t.size() > 5)
+        throw ParseError{"expect CONTROL = \"TEXT\" [red|blue]"};
+    const std::string& what = t[1].text;
+    const Control& c = StateControl(what);
+    const std::u16string text = FromUtf8(t[3].text);
+    if (c.text != text) throw Got(what + " = " + Quote(text), what + " = " + Quote(c.text));
+    if (t.size() == 5) {
+        const auto colour = NamedColour(t[4].text);
+        if (!colour || (t[4].text != "red" && t[4].text != "blue")) throw ParseError{"colour red or blue"};
+        if (!(c.fore == *colour)) throw Got(what + " " + t[4].text, what + " " + ColourName(c.fore));
+    }
 }
 
 void Run::Execute(const Tokens& t) {

@@ -1,7 +1,6 @@
 #include "ui/manual/manual_window.h"
 
 #include "ui/manual/usage_text.h"
-#include "ui/program.h"
 
 namespace zel {
 
@@ -16,14 +15,13 @@ constexpr double kBoxWidthMargin = 220;
 constexpr double kBoxHeightMargin = 500;
 }  // namespace
 
-ManualWindow::ManualWindow(Program& program)
-    : Window(program, ManualWindowDesign()),
+ManualWindow::ManualWindow()
+    : Window(ManualWindowDesign()),
       box_(form_("txtManu")),
       outerWidth_(ManualWindowDesign().clientWidth + kFrameWidth),
       outerHeight_(ManualWindowDesign().clientHeight + kFrameHeight) {}
 
 void ManualWindow::Form_Load() {
-    program_.zelvorinM.WindowSwitch = ZelvorinM::Switch::ManualOpen;
     box_.text = UsageText();
     Form_Resize();
 }

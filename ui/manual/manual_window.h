@@ -7,7 +7,7 @@ namespace zel {
 
 class ManualWindow : public Window {
 public:
-    explicit ManualWindow(Program& program);
+    ManualWindow();
 
     // The window's outer size (frame and title bar included) in twips.
     double outerWidth() const { return outerWidth_; }

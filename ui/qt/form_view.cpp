@@ -20,15 +20,11 @@
 #include <cmath>
 #include <limits>
 #include <numeric>
+#include <utility>
 
-#include "ui/accessible_names.h"
 #include "ui/qt/appearance.h"
 
 namespace zel::view {
-
-std::function<void(QAccessibleEvent*)> announceAccessibility = [](QAccessibleEvent* event) {
-    QAccessible::updateAccessibility(event);
-};
 
 // ---- TopLevel, LineWidget
 
@@ -171,6 +167,18 @@ void FrameBox::paintEvent(QPaintEvent*) {
     painter.drawText(captionBox.left() + 2, -metrics.tightBoundingRect(caption).top(), caption);
 }
 
+ColourRoles ColourRolesOf(Kind kind) {
+    switch (kind) {
+        case Kind::TextBox: return {QPalette::Text, QPalette::Base};
+        case Kind::Button: return {QPalette::ButtonText, QPalette::Button};
+        case Kind::Line: return {QPalette::WindowText, QPalette::NoRole};
+        case Kind::Label:
+        case Kind::Option:
+        case Kind::Frame: return {QPalette::WindowText, QPalette::Window};
+    }
+    return {QPalette::WindowText, QPalette::Window};
+}
+
 FocusRing::FocusRing(QWidget* top) : QFocusFrame(top) { hide(); }
 
 double ContrastRatio(const QColor& a, const QColor& b) {
@@ -256,7 +264,7 @@ void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) 
 
 }  // namespace
 
-FormView::FormView(Window& window) : window_(&window) {
+FormView::FormView(Window& window, Announce announce) : window_(&window), announce_(std::move(announce)) {
     const WindowDesign& design = window.form().design();
     Qt::WindowFlags flags = Qt::Window;
     if (!design.maximiseBox)
@@ -330,7 +338,19 @@ void FormView::Centre() {
 }
 
 QWidget* FormView::Build(const DesignRow& row, QWidget* parent) {
-    QWidget* widget = nullptr;
+    QWidget* widget = NewWidget(row, parent);
+    const std::string id = ControlId{std::string(row.name), row.index}.ToString();
+    widget->setObjectName(QString::fromStdString(id));
+    // Screen readers: a control without a caption is named by the label beside it.
+    if (!row.accessibleName.empty()) widget->setAccessibleName(ToQString(row.accessibleName));
+    if (!row.accessibleDescription.empty()) widget->setAccessibleDescription(ToQString(row.accessibleDescription));
+    // The layer owns the focus: Qt neither moves it on a click nor on the Tab key.
+    widget->setFocusPolicy(Qt::NoFocus);
+    if (row.kind != Kind::Line) widget->setFont(ControlFont(window_->form().design(), row));
+    return widget;
+}
+
+QWidget* FormView::NewWidget(const DesignRow& row, QWidget* parent) {
     const QString caption = ToQString(row.caption);
     switch (row.kind) {
         case Kind::TextBox:
@@ -342,13 +362,12 @@ QWidget* FormView::Build(const DesignRow& row, QWidget* parent) {
                                                                            : Qt::ScrollBarAsNeeded);
                 area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
                 area->viewport()->setFocusPolicy(Qt::NoFocus);
-                widget = area;
+                return area;
             } else {
                 auto* line = new FieldEdit(parent);
                 line->setAlignment((Has(row, kRightAligned) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
-                widget = line;
+                return line;
             }
-            break;
         case Kind::Label: {
             auto* label = new QLabel(parent);
             label->setTextFormat(Qt::PlainText);
@@ -362,43 +381,29 @@ QWidget* FormView::Build(const DesignRow& row, QWidget* parent) {
             }
             label->setAutoFillBackground(!Has(row, kTransparent));
             label->setText(caption);
-            widget = label;
-            break;
+            return label;
         }
         case Kind::Button: {
             auto* button = new QPushButton(caption, parent);
             button->setAutoDefault(false);
             button->setDefault(false);
-            widget = button;
-            break;
+            return button;
         }
         case Kind::Option: {
             auto* option = new QRadioButton(parent);
             // The layer decides which option of a group is selected.
             option->setAutoExclusive(false);
-            widget = option;
-            break;
+            return option;
         }
         case Kind::Frame: {
             auto* frame = new FrameBox(caption, parent);
             frame->setAutoFillBackground(true);
-            widget = frame;
-            break;
+            return frame;
         }
         case Kind::Line:
-            widget = new LineWidget(row.rect, parent);
-            break;
+            return new LineWidget(row.rect, parent);
     }
-    const std::string id = ControlId{std::string(row.name), row.index}.ToString();
-    widget->setObjectName(QString::fromStdString(id));
-    // Screen readers: a control without a caption is named by the label beside it.
-    if (const auto name = AccessibleNameOf(row.name, row.index); !name.empty()) widget->setAccessibleName(ToQString(name));
-    if (const auto about = AccessibleDescriptionOf(row.name, row.index); !about.empty())
-        widget->setAccessibleDescription(ToQString(about));
-    // The layer owns the focus: Qt neither moves it on a click nor on the Tab key.
-    widget->setFocusPolicy(Qt::NoFocus);
-    if (row.kind != Kind::Line) widget->setFont(ControlFont(window_->form().design(), row));
-    return widget;
+    return nullptr;
 }
 
 void FormView::MarkFocus(bool shown) {
@@ -436,6 +441,23 @@ void FormView::MirrorControl(std::size_t index) {
     // time is compared first; a text box's text and an option's check are Qt's to change as
     // well, and are compared on the widget.
     const bool captionChanged = !applied.valid || applied.text != control.text;
+    MirrorContent(control, widget, captionChanged, captionChanged && applied.valid);
+    if (!applied.valid || applied.fore != control.fore || applied.back != control.back) MirrorColours(control, widget);
+    // An auto-size label's size follows its caption, so a new caption measures it again.
+    const bool autoSize = control.kind() == Kind::Label && Has(control.design(), kAutoSize);
+    if (!applied.valid || applied.rect != control.rect || (autoSize && captionChanged)) {
+        const QRect geometry = GeometryFor(index);
+        if (widget->geometry() != geometry) widget->setGeometry(geometry);
+    }
+    if (widget->isHidden() == control.visible) widget->setVisible(control.visible);
+    if (captionChanged) applied.text = control.text;
+    applied.fore = control.fore;
+    applied.back = control.back;
+    applied.rect = control.rect;
+    applied.valid = true;
+}
+
+void FormView::MirrorContent(const Control& control, QWidget* widget, bool captionChanged, bool announce) {
     switch (control.kind()) {
         case Kind::TextBox:
             if (auto* line = qobject_cast<QLineEdit*>(widget)) {
@@ -464,9 +486,9 @@ void FormView::MirrorControl(std::size_t index) {
                 static_cast<QLabel*>(widget)->setText(ToQString(control.text));
                 // A label's caption is what a screen reader speaks for it: a status mark turning
                 // to "済" or back to "未" is announced.
-                if (applied.valid) {
+                if (announce) {
                     QAccessibleEvent changed(widget, QAccessible::NameChanged);
-                    announceAccessibility(&changed);
+                    announce_(&changed);
                 }
             }
             break;
@@ -484,40 +506,13 @@ void FormView::MirrorControl(std::size_t index) {
         case Kind::Line:
             break;
     }
-    if (!applied.valid || applied.fore != control.fore || applied.back != control.back) {
-        const QPalette& desktop = QApplication::palette();
-        const QColor fore = ToQColor(control.fore, desktop);
-        const QColor back = ToQColor(control.back, desktop);
-        switch (control.kind()) {
-            case Kind::TextBox:
-                SetColour(widget, QPalette::Text, fore);
-                SetColour(widget, QPalette::Base, back);
-                break;
-            case Kind::Button:
-                SetColour(widget, QPalette::ButtonText, fore);
-                SetColour(widget, QPalette::Button, back);
-                break;
-            case Kind::Line:
-                SetColour(widget, QPalette::WindowText, fore);
-                break;
-            default:
-                SetColour(widget, QPalette::WindowText, fore);
-                SetColour(widget, QPalette::Window, back);
-                break;
-        }
-    }
-    // An auto-size label's size follows its caption, so a new caption measures it again.
-    const bool autoSize = control.kind() == Kind::Label && Has(control.design(), kAutoSize);
-    if (!applied.valid || applied.rect != control.rect || (autoSize && captionChanged)) {
-        const QRect geometry = GeometryFor(index);
-        if (widget->geometry() != geometry) widget->setGeometry(geometry);
-    }
-    if (widget->isHidden() == control.visible) widget->setVisible(control.visible);
-    if (captionChanged) applied.text = control.text;
-    applied.fore = control.fore;
-    applied.back = control.back;
-    applied.rect = control.rect;
-    applied.valid = true;
+}
+
+void FormView::MirrorColours(const Control& control, QWidget* widget) {
+    const QPalette& desktop = QApplication::palette();
+    const ColourRoles roles = ColourRolesOf(control.kind());
+    SetColour(widget, roles.fore, ToQColor(control.fore, desktop));
+    if (roles.back != QPalette::NoRole) SetColour(widget, roles.back, ToQColor(control.back, desktop));
 }
 
 void FormView::NoteEdit(std::size_t index, std::size_t at, std::size_t removed, std::u16string_view inserted) {

@@ -21,10 +21,6 @@ class QAccessibleEvent;
 
 namespace zel::view {
 
-// Where the view's accessibility events go: to Qt, which hands them to an assistive technology
-// when one listens. Tests listen here, as Qt delivers nothing without one.
-extern std::function<void(QAccessibleEvent*)> announceAccessibility;
-
 // A top-level window of the view. Its close box and its size changes go to the callbacks;
 // the window never closes by itself: the layer decides.
 class TopLevel : public QWidget {
@@ -107,6 +103,13 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
+// The palette roles a control of the kind draws its foreground and background colours in; a line
+// has no background (NoRole).
+struct ColourRoles {
+    QPalette::ColorRole fore, back;
+};
+ColourRoles ColourRolesOf(Kind kind);
+
 // The contrast ratio of two colours as the WCAG defines it, from 1 to 21.
 double ContrastRatio(const QColor& a, const QColor& b);
 
@@ -129,8 +132,10 @@ private:
 
 class FormView {
 public:
+    // Where a window's accessibility events go.
+    using Announce = std::function<void(QAccessibleEvent*)>;
     // Builds the window and its widgets, hidden.
-    explicit FormView(Window& window);
+    FormView(Window& window, Announce announce);
     ~FormView();
     FormView(const FormView&) = delete;
     FormView& operator=(const FormView&) = delete;
@@ -163,13 +168,19 @@ public:
 
 private:
     QWidget* Build(const DesignRow& row, QWidget* parent);
+    // The widget of the row's kind, set up as the row says.
+    static QWidget* NewWidget(const DesignRow& row, QWidget* parent);
     void MirrorControl(std::size_t index);
+    // The text, caption or selection; a changed caption of a label is announced when `announce`.
+    void MirrorContent(const Control& control, QWidget* widget, bool captionChanged, bool announce);
+    static void MirrorColours(const Control& control, QWidget* widget);
     void Centre();
     void MirrorDrawingOrder();
     QRect GeometryFor(std::size_t index) const;
     int LineHeight(const QFont& font) const;
 
     Window* window_;
+    Announce announce_;
     QPointer<TopLevel> top_;
     FocusRing* ring_ = nullptr;
     std::vector<QWidget*> widgets_;

@@ -3,6 +3,7 @@
 // boxes, which always find the screen up to date when they appear.
 
 #include "ui/qt/view.h"
+#include "ui/zelvorin.h"
 
 namespace zel::view {
 

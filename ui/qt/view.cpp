@@ -81,7 +81,7 @@ QAccessibleInterface* AccessibleFor(const QString&, QObject* object) {
 
 }  // namespace
 
-View::View(Zelvorin& program) : program_(program) {
+View::View(Program& program) : program_(program) {
     InstallFontSubstitutes();
     static const bool factoryInstalled = [] {
         QAccessible::installFactory(AccessibleFor);
@@ -140,7 +140,7 @@ void View::Sync() {
 }
 
 std::unique_ptr<FormView> View::Open(Window& window) {
-    auto form = std::make_unique<FormView>(window);
+    auto form = std::make_unique<FormView>(window, [this](QAccessibleEvent* event) { announce(event); });
     Bind(*form);
     TopLevel* top = form->topLevel();
     if (&window == program_.manual()) {

@@ -6,6 +6,7 @@
 // Qt's own focus changes (a message box taking the focus and giving it back, the user switching
 // to another application) are never passed on: the layer's focus owner is the only truth.
 
+#include <QAccessible>
 #include <QObject>
 #include <QPointer>
 
@@ -15,7 +16,7 @@
 #include <optional>
 #include <unordered_map>
 
-#include "ui/zelvorin.h"
+#include "ui/program.h"
 #include "ui/qt/form_view.h"
 
 class QKeyEvent;
@@ -26,7 +27,7 @@ namespace zel::view {
 
 class View : public QObject {
 public:
-    explicit View(Zelvorin& program);
+    explicit View(Program& program);
     ~View() override;
     View(const View&) = delete;
     View& operator=(const View&) = delete;
@@ -42,6 +43,9 @@ public:
 
     // Called once, when the program has ended.
     std::function<void()> onEnded;
+    // Where the windows' accessibility events go: to Qt, which hands them to an assistive
+    // technology when one listens.
+    FormView::Announce announce = [](QAccessibleEvent* event) { QAccessible::updateAccessibility(event); };
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -75,7 +79,7 @@ private:
     void ManualResized();
     void ApplyManualSize();
 
-    Zelvorin& program_;
+    Program& program_;
     std::unique_ptr<FormView> calculator_;
     std::unique_ptr<FormView> manual_;
     std::uint64_t generation_ = ~std::uint64_t{0};

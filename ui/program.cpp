@@ -241,10 +241,16 @@ void Program::UserKey(Key key, Modifiers modifiers) {
     Control* focused = form.focus();
     const bool noCtrlAlt = !HoldsAny(modifiers, Modifiers::Ctrl | Modifiers::Alt);
 
-    if (key == Key::Tab) {
-        if (!noCtrlAlt) return;
-        Control* next = form.NextInTabOrder(focused, !HoldsAny(modifiers, Modifiers::Shift));
+    const bool back = key == Key::Left || key == Key::Up;
+    const bool ahead = key == Key::Right || key == Key::Down;
+    // One step along the tab order, its focus handling run at once.
+    const auto tabStep = [&](bool forward) {
+        Control* next = form.NextInTabOrder(focused, forward);
         if (next && next != focused) RunAction([&] { MoveFocusNow(*window, *next); });
+    };
+
+    if (key == Key::Tab) {
+        if (noCtrlAlt) tabStep(!HoldsAny(modifiers, Modifiers::Shift));
         return;
     }
     if (!focused) return;
@@ -252,11 +258,18 @@ void Program::UserKey(Key key, Modifiers modifiers) {
         case Kind::Button:
             if ((key == Key::Enter || key == Key::Space) && noCtrlAlt)
                 RunAction([&] { ClickNow(*window, *focused); });
+            // A button stands in no group: the arrows walk the tab order, whatever is held, the
+            // direction given by the arrow alone.
+            else if (back || ahead)
+                tabStep(ahead);
             return;
         case Kind::Option: {
+            // Space selects the focused option as a click does (a selected one stays as it is).
+            if (key == Key::Space) {
+                if (noCtrlAlt) RunAction([&] { SelectOption(*window, *focused); });
+                return;
+            }
             // Arrow keys move through the options of a group, selecting each one reached.
-            const bool back = key == Key::Left || key == Key::Up;
-            const bool ahead = key == Key::Right || key == Key::Down;
             if (!back && !ahead) return;
             const auto group = form.OptionGroup(*focused);
             std::size_t at = 0;

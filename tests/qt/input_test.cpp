@@ -129,6 +129,27 @@ TEST(Input, ArrowKeysMoveThroughTheUnitOptionsAsTheLayerSays) {
     EXPECT_TRUE(desk.As<QRadioButton>("Option3")->isChecked());
     EXPECT_FALSE(desk.As<QRadioButton>("Option6")->isChecked());
     EXPECT_EQ(desk.As<QLabel>("Label5(1)")->text(), "day");
+    // From a button the arrows walk the tab order; Qt's own arrow handling does not act too.
+    desk.Click("cmdClearK");
+    desk.Key(Qt::Key_Down);
+    EXPECT_EQ(desk.QtFocus(), "Text8(2)");
+    EXPECT_EQ(desk.LayerFocus(), "Text8(2)");
+}
+
+// A message box that came up as the focus left a rejected moment took the click: the option
+// holds the focus unselected, and Space selects it, once.
+TEST(Input, SpaceSelectsTheFocusedOptionAMessageBoxLeftUnselected) {
+    Desk desk;
+    desk.Click("Text8(1)");
+    desk.Type("xyz");
+    desk.Click("Option9");
+    ASSERT_EQ(desk.boxes.shown.size(), 1u);
+    EXPECT_EQ(desk.QtFocus(), "Option9");
+    EXPECT_FALSE(desk.As<QRadioButton>("Option9")->isChecked());
+    desk.Key(Qt::Key_Space);
+    EXPECT_TRUE(desk.As<QRadioButton>("Option9")->isChecked());
+    EXPECT_FALSE(desk.As<QRadioButton>("Option8")->isChecked());
+    EXPECT_EQ(desk.TraceCount("  Option9_Click"), 1);
 }
 
 // The message box takes Qt's focus and gives it back; the view passes neither change on, so

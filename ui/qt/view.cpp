@@ -321,7 +321,8 @@ bool View::KeyPress(QObject* watched, const Target& target, const QKeyEvent& eve
     if (event.key() == Qt::Key_Backtab) modifiers |= Modifiers::Shift;
     Forward([&] { program_.UserKey(key, modifiers); });
     // Qt moves no focus: the layer walks its tab order. Buttons and options do only what the
-    // layer did with the key (Enter and Space click a button; arrows move through a group of options).
+    // layer did with the key (Enter and Space click a button, Space selects an option; arrows walk
+    // the tab order from a button and move through a group of options).
     if (key == Key::Tab || kind != Kind::TextBox) return true;
     // Enter ends an entry in a one-line box; a multi-line editor takes it as a line break.
     if (key == Key::Enter && !qobject_cast<QPlainTextEdit*>(watched)) return true;

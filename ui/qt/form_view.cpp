@@ -64,6 +64,8 @@ FieldEdit::FieldEdit(QWidget* parent) : QLineEdit(parent) {
     // brings the focus in, before it reports the focus; a screen reader takes that move for the
     // focus and never speaks the field's name. The caret is placed once here, while nobody listens.
     setCursorPosition(0);
+    design_ = font();
+    connect(this, &QLineEdit::textChanged, this, &FieldEdit::FitWhileFocused);
 }
 
 QVariant FieldEdit::inputMethodQuery(Qt::InputMethodQuery query) const {
@@ -74,6 +76,21 @@ QVariant FieldEdit::inputMethodQuery(Qt::InputMethodQuery query) const {
 namespace {
 // Narrower than this, digits no longer read apart: a text is cut instead.
 constexpr int kNarrowestStretch = 60;
+
+// The font narrowed as far as `text` needs to fit `room`, down to the narrowest stretch.
+QFont FittingFont(QFont font, const QString& text, qreal room) {
+    const qreal natural = QFontMetricsF(font).horizontalAdvance(text);
+    if (natural <= room) return font;
+    // The advance shrinks about as the stretch does: from that estimate, narrower until it fits.
+    for (int stretch = std::max(kNarrowestStretch, static_cast<int>(100 * room / natural));
+         stretch >= kNarrowestStretch; --stretch) {
+        font.setStretch(stretch);
+        if (QFontMetricsF(font).horizontalAdvance(text) <= room) return font;
+    }
+    font.setStretch(kNarrowestStretch);
+    return font;
+}
+
 }  // namespace
 
 QRect FieldEdit::textArea() const {
@@ -88,17 +105,37 @@ QRect FieldEdit::textArea() const {
 FieldEdit::Shown FieldEdit::shown() const {
     const QString whole = text();
     const qreal room = textArea().width();
-    QFont narrowed = font();
-    const qreal natural = QFontMetricsF(narrowed).horizontalAdvance(whole);
-    if (natural <= room) return {whole, narrowed};
-    // The advance shrinks about as the stretch does: from that estimate, narrower until it fits.
-    for (int stretch = std::max(kNarrowestStretch, static_cast<int>(100 * room / natural));
-         stretch >= kNarrowestStretch; --stretch) {
-        narrowed.setStretch(stretch);
-        if (QFontMetricsF(narrowed).horizontalAdvance(whole) <= room) return {whole, narrowed};
-    }
-    narrowed.setStretch(kNarrowestStretch);
-    return {QFontMetricsF(narrowed).elidedText(whole, Qt::ElideMiddle, room), narrowed};
+    const QFont fitting = FittingFont(font(), whole, room);
+    if (QFontMetricsF(fitting).horizontalAdvance(whole) <= room) return {whole, fitting};
+    return {QFontMetricsF(fitting).elidedText(whole, Qt::ElideMiddle, room), fitting};
+}
+
+void FieldEdit::FitWhileFocused() {
+    const QFont fitting = hasFocus() ? FittingFont(design_, text(), textArea().width()) : design_;
+    if (fitting == font()) return;
+    fitting_ = true;
+    setFont(fitting);
+    fitting_ = false;
+}
+
+void FieldEdit::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange && !fitting_) design_ = font();
+    QLineEdit::changeEvent(event);
+}
+
+void FieldEdit::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    FitWhileFocused();
+}
+
+void FieldEdit::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    FitWhileFocused();
+}
+
+void FieldEdit::resizeEvent(QResizeEvent* event) {
+    QLineEdit::resizeEvent(event);
+    FitWhileFocused();
 }
 
 bool FieldEdit::event(QEvent* event) {

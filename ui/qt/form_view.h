@@ -60,7 +60,8 @@ private:
 // Unfocused, a box shows its whole text: a result must never lose its sign or its leading digits
 // to the box's width. A text too long for the box is drawn in a font narrowed as far as 60 %,
 // and only past that cut in the middle; its tooltip then holds the whole text. The text itself,
-// and what a screen reader reads, stay whole. A focused box edits as any line edit.
+// and what a screen reader reads, stay whole. A focused box edits as any line edit, in the font
+// narrowed as its text needs (a wider fallback font would otherwise scroll its first digits away).
 class FieldEdit : public QLineEdit {
 public:
     explicit FieldEdit(QWidget* parent);
@@ -79,6 +80,16 @@ public:
 protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // Takes the narrowed font while focused, the design's font otherwise.
+    void FitWhileFocused();
+    QFont design_;  // the font the box was given, which a focused box narrows
+    bool fitting_ = false;
 };
 
 // A multi-line text box. Qt 6.4.2's QPlainTextEdit takes the first format of pasted data without

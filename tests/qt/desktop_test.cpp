@@ -57,6 +57,19 @@ TEST(Desktop, WithoutAJapaneseFontOneMessageSaysWhatToInstall) {
     EXPECT_EQ(shown[0].count(QStringLiteral("fonts-ipafont-gothic")), 2);
 }
 
+// Under a font wider than the design's (in the run under Latin fonts only), a focused moment
+// field narrows its font as far as its text needs: the whole moment stays in view, caret at the end.
+TEST(Desktop, WithoutAJapaneseFontAFocusedMomentStaysWholeInView) {
+    Desk desk;
+    desk.Click("Text8(1)");
+    auto* box = dynamic_cast<FieldEdit*>(desk.Widget("Text8(1)"));
+    ASSERT_TRUE(box && box->hasFocus());
+    box->end(false);
+    box->repaint();
+    const QRect area = box->textArea();
+    EXPECT_EQ(box->cursorPositionAt({area.left() + 1, area.center().y()}), 0) << box->text().toStdString();
+}
+
 TEST(Desktop, TheCaretWaitsAtTheEndOfLongNumbersAndOnlyTheManualTakesAnInputMethod) {
     Desk desk;
     desk.Click("Text7(3)");

@@ -105,7 +105,7 @@ QRect FieldEdit::textArea() const {
 FieldEdit::Shown FieldEdit::shown() const {
     const QString whole = text();
     const qreal room = textArea().width();
-    const QFont fitting = FittingFont(font(), whole, room);
+    const QFont fitting = FittingFont(design_, whole, room);
     if (QFontMetricsF(fitting).horizontalAdvance(whole) <= room) return {whole, fitting};
     return {QFontMetricsF(fitting).elidedText(whole, Qt::ElideMiddle, room), fitting};
 }

@@ -15,6 +15,12 @@
 
 namespace zel::scenario {
 
+// A line of a scenario that cannot be read or carried out, or that the program does not bear
+// out: either ends the run there.
+struct Failure {
+    std::string what;
+};
+
 // The message boxes a run has seen and not yet checked, and the scripted answers for the boxes
 // that offer a choice. A driver records every box here as it appears and answers it as told.
 class MessageLog {

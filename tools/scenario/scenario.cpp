@@ -72,10 +72,6 @@ struct Token {
     bool quoted = false;
 };
 
-// A line that cannot be read, or a line the program does not bear out: either ends the run there.
-struct Failure {
-    std::string what;
-};
 using ParseError = Failure;
 
 std::vector<Token> Tokenise(const std::string& line) {

@@ -12,6 +12,7 @@
 #include "ui/control.h"
 #include "ui/keys.h"
 #include "ui/services.h"
+#include "ui/user_input.h"
 
 namespace zel::scenario {
 
@@ -72,7 +73,11 @@ public:
     virtual void SetClock(const LocalDateTime& now) = 0;
     virtual void Start() = 0;
     virtual void Focus(const ControlId& id) = 0;
-    virtual void Click(const ControlId& id) = 0;
+    virtual void Click(const ControlId& id, MouseButton button) = 0;
+    // The halves of a click; a release goes to the control its press went down on and comes up
+    // over it or away from it.
+    virtual void Press(const ControlId& id, MouseButton button) = 0;
+    virtual void Release(const ControlId& id, MouseButton button, bool over) = 0;
     virtual void DblClick(const ControlId& id) = 0;
     // Replaces the whole text of the focused text box `id`.
     virtual void Type(const ControlId& id, const std::u16string& text) = 0;

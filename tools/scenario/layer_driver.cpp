@@ -44,10 +44,14 @@ public:
     void SetClock(const LocalDateTime& now) override { clock_.now = now; }
     void Start() override { program_.Start(); }
     void Focus(const ControlId& id) override { program_.UserFocus(id); }
-    void Click(const ControlId& id) override { program_.UserClick(id); }
+    void Click(const ControlId& id, MouseButton button) override { program_.UserClick(id, button); }
+    void Press(const ControlId& id, MouseButton button) override { program_.UserMouseDown(id, button); }
+    void Release(const ControlId& id, MouseButton button, bool over) override {
+        program_.UserMouseUp(id, button, over);
+    }
     void DblClick(const ControlId& id) override { program_.UserDblClick(id); }
     void Type(const ControlId& id, const std::u16string& text) override { program_.UserType(id, text); }
-    void Key(const KeyPress& key) override { program_.UserKey(key.key, key.modifiers); }
+    void Key(const KeyPress& key) override { program_.UserKeyDown(key.key, key.modifiers); }
     void Close() override { program_.UserClose(); }
     void CloseManual() override { program_.UserCloseManual(); }
     void ResizeManual(double outerWidth, double outerHeight) override {

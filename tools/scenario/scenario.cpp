@@ -193,8 +193,9 @@ private:
         if (!RowOf(CalculatorWindow(), *id)) throw Failure{"the open window has no " + text};
         return *id;
     }
-    // A control a user action is addressed to: it must be shown in the window that takes input.
-    ControlId ActionControl(const std::string& text) {
+    // A control a user action is addressed to: it must be shown in the window that takes input
+    // (a release goes to the control its press went to, even one the press hid).
+    ControlId ActionControl(const std::string& text, bool shown = true) {
         if (driver_.Ended()) throw Failure{"the program has ended"};
         const auto id = ControlId::Parse(text);
         if (!id) throw Failure{"not a control: " + text};
@@ -204,7 +205,9 @@ private:
             case Reach::Missing:
                 if (driver_.ManualOpen()) throw Failure{"the manual window is open; " + text + " cannot be reached"};
                 throw Failure{"the open window has no " + text};
-            case Reach::Hidden: break;
+            case Reach::Hidden:
+                if (!shown) return *id;
+                break;
         }
         throw Failure{text + " is hidden"};
     }
@@ -252,6 +255,16 @@ LocalDateTime ParseClock(const std::string& date, const std::string& time) {
     return t;
 }
 
+// The mouse button named at t[at], left when the line ends before it (`trailing` words after it
+// are the caller's).
+MouseButton Button(const Tokens& t, std::size_t at, std::size_t trailing = 0) {
+    if (t.size() < 2 || t.size() > at + 1 + trailing) throw ParseError{"expected a control and at most a button"};
+    if (t.size() == at + trailing) return MouseButton::Left;
+    for (const MouseButton button : {MouseButton::Right, MouseButton::Middle})
+        if (t[at].text == ButtonName(button)) return button;
+    throw ParseError{"unknown mouse button " + t[at].text};
+}
+
 void Run::Key(const std::string& keyText) {
     if (driver_.Ended()) throw Failure{"the program has ended"};
     KeyPress press{zel::Key::Other, keyText, Modifiers::None};
@@ -291,12 +304,31 @@ std::span<const Command> Run::Commands() {
                  throw Failure{t[1].text + " cannot take the focus"};
              r.driver_.Focus(id);
          }},
-        {"click", "", "click CONTROL",
+        {"click", "", "click CONTROL [right|middle]",
          "mouse click: focusable visible controls take the focus first, then the click\n"
-         "(no click when that focus move showed a message box)",
-         2, [](Run& r, const Tokens& t) { r.driver_.Click(r.ActionControl(t[1].text)); }},
-        {"dblclick", "", "dblclick CONTROL", "double click (focus first, then the double click)", 2,
-         [](Run& r, const Tokens& t) { r.driver_.DblClick(r.ActionControl(t[1].text)); }},
+         "(no click when that focus move showed a message box); only the left button\n"
+         "clicks, any button focuses a text box",
+         0,
+         [](Run& r, const Tokens& t) {
+             const MouseButton button = Button(t, 2);
+             r.driver_.Click(r.ActionControl(t[1].text), button);
+         }},
+        {"press", "", "press CONTROL [right|middle]", "a mouse button goes down on the control (a click's first half)", 0,
+         [](Run& r, const Tokens& t) {
+             const MouseButton button = Button(t, 2);
+             r.driver_.Press(r.ActionControl(t[1].text), button);
+         }},
+        {"release", "", "release CONTROL [right|middle] [away]",
+         "the button that went down on the control comes up over it, or away from it", 0,
+         [](Run& r, const Tokens& t) {
+             const bool away = t.back().text == "away";
+             const MouseButton button = Button(t, 2, away ? 1 : 0);
+             r.driver_.Release(r.ActionControl(t[1].text, false), button, !away);
+         }},
+        {"dblclick", "", "dblclick CONTROL",
+         "left double click: a click, then the second press and its release (on a\n"
+         "button, a second click)",
+         2, [](Run& r, const Tokens& t) { r.driver_.DblClick(r.ActionControl(t[1].text)); }},
         {"type", "", "type \"TEXT\"", "the user replaces the whole text of the focused text box", 2,
          [](Run& r, const Tokens& t) {
              if (!t[1].quoted) throw ParseError{"type wants a quoted text"};

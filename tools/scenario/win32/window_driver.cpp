@@ -230,28 +230,47 @@ public:
         HWND control = InputControl(id);
         const POINT at = ClickPoint(control);
         if (ClassOf(control) == L"Edit") {
-            ClickAt(at, 1);
+            ClickAt(at, 1, MouseButton::Left);
             return Settle();
         }
-        const RECT rect = ScreenRect(control);
-        const POINT away{rect.left - 6 >= ScreenRect(GetAncestor(control, GA_ROOT)).left ? rect.left - 6 : rect.right + 6,
-                         at.y};
+        Activate(GetAncestor(control, GA_ROOT));
         MoveTo(at);
         std::vector<INPUT> inputs{MouseInput(MOUSEEVENTF_LEFTDOWN)};
         Send(inputs);
+        lastPress_ = at;
+        lastPressTick_ = GetTickCount();
         Settle();
-        MoveTo(away);
+        MoveTo(AwayFrom(control));
         inputs = {MouseInput(MOUSEEVENTF_LEFTUP)};
         Send(inputs);
         Settle();
     }
 
-    void Click(const ControlId& id) override {
-        ClickAt(ClickPoint(InputControl(id)), 1);
+    void Click(const ControlId& id, MouseButton button) override {
+        ClickAt(ClickPoint(InputControl(id)), 1, button);
         Settle();
     }
     void DblClick(const ControlId& id) override {
-        ClickAt(ClickPoint(InputControl(id)), 2);
+        ClickAt(ClickPoint(InputControl(id)), 2, MouseButton::Left);
+        Settle();
+    }
+    void Press(const ControlId& id, MouseButton button) override {
+        HWND control = InputControl(id);
+        const POINT at = ClickPoint(control);
+        Activate(GetAncestor(control, GA_ROOT));
+        MoveTo(at);
+        std::vector<INPUT> inputs{MouseInput(ButtonFlags(button).first)};
+        Send(inputs);
+        lastPress_ = at;
+        lastPressTick_ = GetTickCount();
+        Settle();
+    }
+    // The mouse still rests where the press went down; away from the control it moves off first.
+    void Release(const ControlId& id, MouseButton button, bool over) override {
+        HWND control = ControlOf(InputTop(), id);
+        if (!over && control) MoveTo(AwayFrom(control));
+        std::vector<INPUT> inputs{MouseInput(ButtonFlags(button).second)};
+        Send(inputs);
         Settle();
     }
 
@@ -523,14 +542,30 @@ private:
         return reached ? *reached : centre;
     }
 
-    // One or two clicks of the left button, each its press and release.
-    void ClickAt(POINT at, int clicks) {
+    static std::pair<DWORD, DWORD> ButtonFlags(MouseButton button) {
+        switch (button) {
+            case MouseButton::Right: return {MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP};
+            case MouseButton::Middle: return {MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_MIDDLEUP};
+            default: return {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP};
+        }
+    }
+
+    // A point just beside the control, inside its window where there is room.
+    static POINT AwayFrom(HWND control) {
+        const RECT rect = ScreenRect(control), window = ScreenRect(GetAncestor(control, GA_ROOT));
+        const LONG y = (rect.top + rect.bottom) / 2;
+        return {rect.left - 6 >= window.left ? rect.left - 6 : rect.right + 6, y};
+    }
+
+    // One or two clicks of a button, each its press and release.
+    void ClickAt(POINT at, int clicks, MouseButton button) {
         Activate(GetAncestor(WindowFromPoint(at), GA_ROOT));
         MoveTo(at);
+        const auto [down, up] = ButtonFlags(button);
         std::vector<INPUT> inputs;
         for (int i = 0; i < clicks; ++i) {
-            inputs.push_back(MouseInput(MOUSEEVENTF_LEFTDOWN));
-            inputs.push_back(MouseInput(MOUSEEVENTF_LEFTUP));
+            inputs.push_back(MouseInput(down));
+            inputs.push_back(MouseInput(up));
         }
         Send(inputs);
         lastPress_ = at;
@@ -588,7 +623,7 @@ private:
                 {text ? TextOf(text) : std::u16string(), TextOf(box), cancel ? MessageButtons::OkCancel : MessageButtons::Ok});
             HWND button = GetDlgItem(box, answer == MessageAnswer::Cancel ? IDCANCEL : IDOK);
             if (!button) throw Failure{"the message box has no button to answer with"};
-            ClickAt(ClickPoint(button), 1);
+            ClickAt(ClickPoint(button), 1, MouseButton::Left);
             while (IsWindow(box) && IsWindowVisible(box)) {
                 if (static_cast<LONG>(GetTickCount() - deadline) > 0) throw Failure{"the message box did not close"};
                 WaitIdle(deadline);

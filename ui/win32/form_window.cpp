@@ -87,10 +87,7 @@ void FormWindow::MirrorControl(std::size_t index) {
     Applied& applied = applied_[index];
     const bool transparent = IsTransparentLabel(control.design());
     const bool captionChanged = !applied.valid || applied.text != control.text;
-    MirrorContent(index, captionChanged);
-    // WM_CTLCOLOR* reads the control's colours as they are: a change only needs a repaint.
-    if (applied.valid && (applied.fore != control.fore || applied.back != control.back))
-        InvalidateRect(native, nullptr, TRUE);
+    // The geometry first: an edit scrolls its text to its caret within the width it has.
     // A label's size follows its caption, so a new caption measures it again.
     if (!applied.valid || applied.rect != control.rect || (control.kind() == Kind::Label && captionChanged)) {
         const RECT geometry = GeometryFor(index);
@@ -101,6 +98,10 @@ void FormWindow::MirrorControl(std::size_t index) {
             applied.pixels = geometry;
         }
     }
+    MirrorContent(index, captionChanged);
+    // WM_CTLCOLOR* reads the control's colours as they are: a change only needs a repaint.
+    if (applied.valid && (applied.fore != control.fore || applied.back != control.back))
+        InvalidateRect(native, nullptr, TRUE);
     const bool shown = window_->form().IsShown(control);
     if (!applied.valid || shown != applied.shown) {
         ShowWindow(native, shown ? SW_SHOWNA : SW_HIDE);

@@ -129,11 +129,15 @@ void FormWindow::MirrorContent(std::size_t index, bool captionChanged) {
             mirroring_ = true;
             SetWindowTextW(native, ToWide(control.text).c_str());
             mirroring_ = false;
-            // Where the user types the caret stays; elsewhere it waits at the text's end, where
-            // a box entered with the keyboard starts.
+            // Where the user types the caret stays; elsewhere a one-line box's caret waits at
+            // the text's end, where a box entered with the keyboard starts, and a text area
+            // shows its first line.
             const auto length = static_cast<DWORD>(control.text.size());
-            const DWORD at = GetFocus() == native ? std::min(caret, length) : length;
+            const DWORD at = GetFocus() == native          ? std::min(caret, length)
+                             : IsTextArea(control.design()) ? 0
+                                                            : length;
             SendMessageW(native, EM_SETSEL, at, at);
+            SendMessageW(native, EM_SCROLLCARET, 0, 0);
             break;
         }
         case Kind::Label:

@@ -62,6 +62,9 @@ enum Flag : unsigned {
     kTransparent = 1u << 6,
     kFlat = 1u << 7,
     kVerticalScroll = 1u << 8,
+    // A text area: long lines wrap at its width and Enter breaks a line. A box that is only
+    // kMultiLine, which its right alignment needs, holds one line.
+    kTextArea = 1u << 9,
 };
 
 inline constexpr int kNoIndex = -1;  // a control that is not part of a control array

@@ -23,12 +23,7 @@ void Program::Settle() {
         if (!focusQueue_.empty()) {
             const QueuedFocusEvent event = focusQueue_.front();
             focusQueue_.pop_front();
-            if (event.window->closed) continue;
-            TraceEvent(event.gained ? "GotFocus" : "LostFocus", *event.control);
-            if (event.gained)
-                event.window->GotFocus(*event.control);
-            else
-                event.window->LostFocus(*event.control);
+            RunFocusEvent(event);
             continue;
         }
         const auto [window, why] = pendingActivation_;
@@ -63,6 +58,25 @@ Control* Program::ActiveControl(const ControlId& id) {
     Window* window = activeWindow();
     if (!window) return nullptr;
     return window->form().Find(id);
+}
+
+Control* Program::ShownControl(const ControlId& id) {
+    Control* control = ActiveControl(id);
+    return control && activeWindow()->form().IsShown(*control) ? control : nullptr;
+}
+
+bool Program::TakesTyping(const Control& control) {
+    const Window* window = activeWindow();
+    return control.kind() == Kind::TextBox && window && window->form().focus() == &control &&
+           window->form().IsShown(control);
+}
+
+const Control* Program::pressed() const { return pressedGeneration_ == windowGeneration_ ? pressed_ : nullptr; }
+
+bool Program::focusMarked() const {
+    const Window* window = manual_ ? manual_.get() : calculator_.get();
+    const Control* focus = window ? window->form().focus() : nullptr;
+    return focus && (focus->kind() == Kind::TextBox || keyboardCues_);
 }
 
 // ---- Opening and closing windows
@@ -127,28 +141,31 @@ void Program::UserResizeManual(double outerWidth, double outerHeight) {
 
 // ---- Focus, clicks and keys
 
-void Program::SetFocus(Window& window, Control& control) {
-    Form& form = window.form();
-    Control* old = form.focus();
-    if (old == &control) return;
-    form.focus_ = &control;
-    if (trace) trace("  SetFocus " + control.id().ToString());
-    if (old) focusQueue_.push_back({&window, old, false});
-    focusQueue_.push_back({&window, &control, true});
-}
+void Program::SetFocus(Window& window, Control& control) { MoveFocus(window, control, true); }
 
-void Program::MoveFocusNow(Window& window, Control& target) {
+void Program::MoveFocus(Window& window, Control& target, bool queued) {
     Form& form = window.form();
     Control* old = form.focus();
     if (old == &target) return;
     form.focus_ = &target;
-    if (old) {
-        TraceEvent("LostFocus", *old);
-        window.LostFocus(*old);
+    const QueuedFocusEvent lost{&window, old, false}, gained{&window, &target, true};
+    if (queued) {
+        Trace("  SetFocus " + target.id().ToString());
+        if (old) focusQueue_.push_back(lost);
+        focusQueue_.push_back(gained);
+        return;
     }
-    if (window.closed) return;
-    TraceEvent("GotFocus", target);
-    window.GotFocus(target);
+    if (old) RunFocusEvent(lost);
+    RunFocusEvent(gained);
+}
+
+void Program::RunFocusEvent(const QueuedFocusEvent& event) {
+    if (event.window->closed) return;
+    TraceEvent(event.gained ? "GotFocus" : "LostFocus", *event.control);
+    if (event.gained)
+        event.window->GotFocus(*event.control);
+    else
+        event.window->LostFocus(*event.control);
 }
 
 void Program::SelectOption(Window& window, Control& option) {
@@ -176,42 +193,91 @@ void Program::ClickNow(Window& window, Control& control) {
     }
 }
 
-bool Program::UserFocus(const ControlId& id) {
-    Trace("focus " + id.ToString());
-    return UserPress(id);
-}
-
-bool Program::UserPress(const ControlId& id) {
+bool Program::FocusByClick(const ControlId& id) {
     Window* window = activeWindow();
     Control* target = ActiveControl(id);
     if (!target || !window->form().CanFocusByClick(*target)) return true;
     const int before = messageCount_;
-    RunAction([&] { MoveFocusNow(*window, *target); });
+    RunAction([&] { MoveFocus(*window, *target, false); });
     return messageCount_ == before;
 }
 
-void Program::UserRelease(const ControlId& id) {
-    Window* window = activeWindow();
+namespace {
+// The name of a mouse button in the trace: none for the left one.
+std::string ButtonSuffix(MouseButton button) {
+    return button == MouseButton::Left ? "" : " " + std::string(ButtonName(button));
+}
+}  // namespace
+
+Toolkit Program::UserMouseDown(const ControlId& id, MouseButton button) {
+    Trace("press " + id.ToString() + ButtonSuffix(button));
+    pressed_ = nullptr;
+    keyboardCues_ = false;
     Control* target = ActiveControl(id);
-    if (!target || !window->form().IsShown(*target)) return;
-    RunAction([&] { ClickNow(*window, *target); });
+    // Only the left button acts; any button puts the focus into a text box, whose context menu
+    // the right one then opens.
+    if (!target || (button != MouseButton::Left && target->kind() != Kind::TextBox)) return Toolkit::Swallow;
+    // A message box that came up while the focus moved has taken the mouse: the click is over.
+    // So has a window that closed.
+    const std::uint64_t generation = windowGeneration_;
+    if (!FocusByClick(id) || windowGeneration_ != generation) return Toolkit::Swallow;
+    if (button == MouseButton::Left) {
+        pressed_ = target;
+        pressedGeneration_ = windowGeneration_;
+    }
+    // The toolkit places the caret, or starts a selection, in the box that now holds the focus.
+    return TakesTyping(*target) ? Toolkit::PassOn : Toolkit::Swallow;
 }
 
-void Program::UserClick(const ControlId& id) {
-    Trace("click " + id.ToString());
-    if (UserPress(id)) UserRelease(id);
+Toolkit Program::UserMouseUp(const ControlId& id, MouseButton button, bool overPressedControl) {
+    Control* target = ActiveControl(id);
+    const Toolkit after = target && target->kind() == Kind::TextBox ? Toolkit::PassOn : Toolkit::Swallow;
+    Trace("release " + id.ToString() + ButtonSuffix(button) + (overPressedControl ? "" : " away"));
+    if (button != MouseButton::Left) return after;
+    // A click is a press and a release over the same control.
+    const bool click = target && pressed() == target && overPressedControl && ShownControl(id);
+    pressed_ = nullptr;
+    if (click) RunAction([&] { ClickNow(*activeWindow(), *target); });
+    return after;
+}
+
+Toolkit Program::UserMouseDoubleClick(const ControlId& id, MouseButton button) {
+    Control* target = ActiveControl(id);
+    // A button has no double click: the second click of one is a click of its own.
+    if (target && target->kind() == Kind::Button) return UserMouseDown(id, button);
+    Trace("dblclick " + id.ToString() + ButtonSuffix(button));
+    if (!target || button != MouseButton::Left) return Toolkit::Swallow;
+    pressed_ = nullptr;
+    keyboardCues_ = false;
+    Window* window = activeWindow();
+    const bool handled = window->Handles(*target, ControlEvent::DblClick);
+    const std::uint64_t generation = windowGeneration_;
+    if (!FocusByClick(id) || windowGeneration_ != generation) return Toolkit::Swallow;
+    if (ShownControl(id))
+        RunAction([&] {
+            TraceEvent("DblClick", *target);
+            window->DblClick(*target);
+        });
+    if (windowGeneration_ != generation) return Toolkit::Swallow;
+    // A text box without a double-click handler selects the word under the mouse, as a double
+    // click does anywhere; one with a handler shows only what the handler wrote.
+    return !handled && TakesTyping(*target) ? Toolkit::PassOn : Toolkit::Swallow;
+}
+
+bool Program::UserFocus(const ControlId& id) {
+    Trace("focus " + id.ToString());
+    return FocusByClick(id);
+}
+
+void Program::UserClick(const ControlId& id, MouseButton button) {
+    UserMouseDown(id, button);
+    UserMouseUp(id, button, true);
 }
 
 void Program::UserDblClick(const ControlId& id) {
-    Trace("dblclick " + id.ToString());
-    if (!UserPress(id)) return;
-    Window* window = activeWindow();
-    Control* target = ActiveControl(id);
-    if (!target || !window->form().IsShown(*target)) return;
-    RunAction([&] {
-        TraceEvent("DblClick", *target);
-        window->DblClick(*target);
-    });
+    UserClick(id);
+    UserMouseDoubleClick(id, MouseButton::Left);
+    UserMouseUp(id, MouseButton::Left, true);
 }
 
 void Program::UserType(const ControlId& id, std::u16string text) {
@@ -232,11 +298,12 @@ void Program::UserEdit(const ControlId& id, std::size_t at, std::size_t removed,
     text.replace(at, std::min(removed, text.size() - at), inserted);
 }
 
-void Program::UserKey(Key key, Modifiers modifiers) {
+Toolkit Program::UserKeyDown(Key key, Modifiers modifiers) {
     Trace("key " + std::string(KeyName(key)) + " modifiers " +
           std::to_string(static_cast<int>(modifiers)));
+    keyboardCues_ = true;
     Window* window = activeWindow();
-    if (!window) return;
+    if (!window) return Toolkit::Swallow;
     Form& form = window->form();
     Control* focused = form.focus();
     const bool noCtrlAlt = !HoldsAny(modifiers, Modifiers::Ctrl | Modifiers::Alt);
@@ -246,14 +313,15 @@ void Program::UserKey(Key key, Modifiers modifiers) {
     // One step along the tab order, its focus handling run at once.
     const auto tabStep = [&](bool forward) {
         Control* next = form.NextInTabOrder(focused, forward);
-        if (next && next != focused) RunAction([&] { MoveFocusNow(*window, *next); });
+        if (next && next != focused) RunAction([&] { MoveFocus(*window, *next, false); });
     };
 
+    // The toolkit moves no focus: the program walks its tab order.
     if (key == Key::Tab) {
         if (noCtrlAlt) tabStep(!HoldsAny(modifiers, Modifiers::Shift));
-        return;
+        return Toolkit::Swallow;
     }
-    if (!focused) return;
+    if (!focused) return Toolkit::Swallow;
     switch (focused->kind()) {
         case Kind::Button:
             if ((key == Key::Enter || key == Key::Space) && noCtrlAlt)
@@ -262,33 +330,40 @@ void Program::UserKey(Key key, Modifiers modifiers) {
             // direction given by the arrow alone.
             else if (back || ahead)
                 tabStep(ahead);
-            return;
+            return Toolkit::Swallow;
         case Kind::Option: {
             // Space selects the focused option as a click does (a selected one stays as it is).
             if (key == Key::Space) {
                 if (noCtrlAlt) RunAction([&] { SelectOption(*window, *focused); });
-                return;
+                return Toolkit::Swallow;
             }
             // Arrow keys move through the options of a group, selecting each one reached.
-            if (!back && !ahead) return;
+            if (!back && !ahead) return Toolkit::Swallow;
             const auto group = form.OptionGroup(*focused);
             std::size_t at = 0;
             while (group[at] != focused) ++at;
             Control* next = group[(at + (back ? group.size() - 1 : 1)) % group.size()];
             RunAction([&] {
-                MoveFocusNow(*window, *next);
+                MoveFocus(*window, *next, false);
                 if (!window->closed && form.focus() == next) SelectOption(*window, *next);
             });
-            return;
+            return Toolkit::Swallow;
         }
-        case Kind::TextBox:
+        case Kind::TextBox: {
+            const bool lineBreak = key == Key::Enter && (focused->design().flags & kTextArea);
+            const std::uint64_t generation = windowGeneration_;
             RunAction([&] {
                 TraceEvent("KeyDown", *focused);
                 window->KeyDown(*focused, key, modifiers);
             });
-            return;
+            // Enter ends an entry in a one-line box; a text area takes it as a line break. Any
+            // other key edits the box that still holds the focus; the edit comes back as UserType
+            // or UserEdit.
+            if ((key == Key::Enter && !lineBreak) || windowGeneration_ != generation) return Toolkit::Swallow;
+            return TakesTyping(*focused) ? Toolkit::PassOn : Toolkit::Swallow;
+        }
         default:
-            return;
+            return Toolkit::Swallow;
     }
 }
 

@@ -98,18 +98,18 @@ TEST_F(ProgramTest, AClickDoesNotFollowAFocusMoveThatShowedAMessage) {
 
 TEST_F(ProgramTest, ShiftTabGoesBackward) {
     program.Start();
-    program.UserKey(Key::Tab, Modifiers::Shift);
+    program.UserKeyDown(Key::Tab, Modifiers::Shift);
     EXPECT_EQ(form().focus()->id().ToString(), "Text8(0)");  // 41, before moment 1 at 42
 }
 
 TEST_F(ProgramTest, EnterAndSpaceOnAFocusedButtonClickIt) {
     program.Start();
     program.UserFocus({"cmdConvert"});
-    program.UserKey(Key::Enter, Modifiers::None);
+    program.UserKeyDown(Key::Enter, Modifiers::None);
     ASSERT_EQ(boxes.shown.size(), 1u);  // all fields empty: the emptiness message
     EXPECT_EQ(form()("Label6", 0).text, u"済");
     program.UserFocus({"cmdClearV"});
-    program.UserKey(Key::Space, Modifiers::None);
+    program.UserKeyDown(Key::Space, Modifiers::None);
     EXPECT_EQ(form()("Label6", 0).text, u"未");
 }
 

@@ -138,7 +138,7 @@ private:
                 if (Control* f = p.activeWindow()->form().focus(); f && f->kind() == Kind::TextBox)
                     p.UserType(f->id(), e.act == Act::Type ? e.text : Edited(f->text, e));
                 break;
-            case Act::Key: p.UserKey(static_cast<Key>(e.key), static_cast<Modifiers>(e.shift)); break;
+            case Act::Key: p.UserKeyDown(static_cast<Key>(e.key), static_cast<Modifiers>(e.shift)); break;
             case Act::Close: p.UserClose(); break;
             case Act::CloseManual: p.UserCloseManual(); break;
             case Act::ResizeManual: p.UserResizeManual(e.key, e.shift); break;

@@ -226,8 +226,9 @@ private:
         if (!c) throw Failure{"the open window has no " + text};
         return *c;
     }
-    // A control a user action is addressed to: it must be shown in the window that takes input.
-    ControlId ActionControl(const std::string& text) {
+    // A control a user action is addressed to: it must be shown in the window that takes input
+    // (a release goes to the control its press went to, even one the press hid).
+    ControlId ActionControl(const std::string& text, bool shown = true) {
         if (program_.ended()) throw Failure{"the program has ended"};
         const auto id = ControlId::Parse(text);
         if (!id) throw Failure{"not a control: " + text};
@@ -238,7 +239,7 @@ private:
             if (program_.manual()) throw Failure{"the manual window is open; " + text + " cannot be reached"};
             throw Failure{"the open window has no " + text};
         }
-        if (!window->form().IsShown(*c)) throw Failure{text + " is hidden"};
+        if (shown && !window->form().IsShown(*c)) throw Failure{text + " is hidden"};
         return *id;
     }
     void RequireCalculatorInput() {
@@ -280,6 +281,16 @@ LocalDateTime ParseClock(const std::string& date, const std::string& time) {
     return t;
 }
 
+// The mouse button named at t[at], left when the line ends before it (`trailing` words after it
+// are the caller's).
+MouseButton Button(const Tokens& t, std::size_t at, std::size_t trailing = 0) {
+    if (t.size() < 2 || t.size() > at + 1 + trailing) throw ParseError{"expected a control and at most a button"};
+    if (t.size() == at + trailing) return MouseButton::Left;
+    for (const MouseButton button : {MouseButton::Right, MouseButton::Middle})
+        if (t[at].text == ButtonName(button)) return button;
+    throw ParseError{"unknown mouse button " + t[at].text};
+}
+
 void Run::Key(const std::string& keyText) {
     if (program_.ended()) throw Failure{"the program has ended"};
     Modifiers modifiers = Modifiers::None;
@@ -297,7 +308,7 @@ void Run::Key(const std::string& keyText) {
         if (KeyName(static_cast<zel::Key>(k)) == rest) key = static_cast<zel::Key>(k);
     if (key == zel::Key::Other && rest != "Escape" && !(rest.size() == 1 && rest[0] >= 'A' && rest[0] <= 'Z'))
         throw ParseError{"unknown key " + rest};
-    program_.UserKey(key, modifiers);
+    program_.UserKeyDown(key, modifiers);
 }
 
 
@@ -320,12 +331,24 @@ std::span<const Command> Run::Commands() {
              if (!form.CanFocusByClick(*form.Find(id))) throw Failure{t[1].text + " cannot take the focus"};
              r.program_.UserFocus(id);
          }},
-        {"click", "", "click CONTROL",
+        {"click", "", "click CONTROL [right|middle]",
          "mouse click: focusable visible controls take the focus first, then the click\n"
-         "(no click when that focus move showed a message box)",
-         2, [](Run& r, const Tokens& t) { r.program_.UserClick(r.ActionControl(t[1].text)); }},
-        {"dblclick", "", "dblclick CONTROL", "double click (focus first, then the double click)", 2,
-         [](Run& r, const Tokens& t) { r.program_.UserDblClick(r.ActionControl(t[1].text)); }},
+         "(no click when that focus move showed a message box); only the left button\n"
+         "clicks, any button focuses a text box",
+         0, [](Run& r, const Tokens& t) { r.program_.UserClick(r.ActionControl(t.at(1).text), Button(t, 2)); }},
+        {"press", "", "press CONTROL [right|middle]", "a mouse button goes down on the control (a click's first half)", 0,
+         [](Run& r, const Tokens& t) { r.program_.UserMouseDown(r.ActionControl(t.at(1).text), Button(t, 2)); }},
+        {"release", "", "release CONTROL [right|middle] [away]",
+         "the button that went down on the control comes up over it, or away from it", 0,
+         [](Run& r, const Tokens& t) {
+             const bool away = t.back().text == "away";
+             const MouseButton button = Button(t, 2, away ? 1 : 0);
+             r.program_.UserMouseUp(r.ActionControl(t.at(1).text, false), button, !away);
+         }},
+        {"dblclick", "", "dblclick CONTROL",
+         "left double click: a click, then the second press and its release (on a\n"
+         "button, a second click)",
+         2, [](Run& r, const Tokens& t) { r.program_.UserDblClick(r.ActionControl(t[1].text)); }},
         {"type", "", "type \"TEXT\"", "the user replaces the whole text of the focused text box", 2,
          [](Run& r, const Tokens& t) {
              if (!t[1].quoted) throw ParseError{"type wants a quoted text"};

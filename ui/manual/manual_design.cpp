@@ -6,7 +6,7 @@ namespace {
 
 constexpr DesignRow kRows[] = {
     {"txtManu", kNoIndex, Kind::TextBox, u"ZvManu", {60, 60, 3300, 5385}, kKindDefault, kKindDefault, {}, 0,
-     kMultiLine | kVerticalScroll, "", u"使用法"},
+     kMultiLine | kVerticalScroll | kTextArea, "", u"使用法"},
 };
 
 constexpr WindowDesign kDesign{

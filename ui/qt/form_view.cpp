@@ -285,12 +285,6 @@ namespace {
 
 bool Has(const DesignRow& row, Flag flag) { return (row.flags & flag) != 0; }
 
-// A text box that wraps its lines needs a real multi-line editor; a multi-line box that only
-// aligns one value to the right is a line edit.
-bool IsTextArea(const DesignRow& row) {
-    return Has(row, kVerticalScroll) || (Has(row, kMultiLine) && !Has(row, kRightAligned));
-}
-
 void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
     QPalette palette = widget->palette();
     if (palette.color(QPalette::Active, role) == colour && palette.color(QPalette::Inactive, role) == colour)
@@ -391,7 +385,7 @@ QWidget* FormView::NewWidget(const DesignRow& row, QWidget* parent) {
     const QString caption = ToQString(row.caption);
     switch (row.kind) {
         case Kind::TextBox:
-            if (IsTextArea(row)) {
+            if (Has(row, kTextArea)) {
                 auto* area = new TextArea(parent);
                 area->setLineWrapMode(QPlainTextEdit::WidgetWidth);
                 area->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
@@ -465,12 +459,12 @@ std::vector<QObject*> FormView::InputObjects(std::size_t index) const {
 
 // ---- Mirroring
 
-void FormView::Mirror() {
-    for (std::size_t i = 0; i < widgets_.size(); ++i) MirrorControl(i);
+void FormView::Mirror(const Control* pressed) {
+    for (std::size_t i = 0; i < widgets_.size(); ++i) MirrorControl(i, pressed);
     MirrorDrawingOrder();
 }
 
-void FormView::MirrorControl(std::size_t index) {
+void FormView::MirrorControl(std::size_t index, const Control* pressed) {
     const Control& control = window_->form().controls()[index];
     QWidget* widget = widgets_[index];
     Applied& applied = applied_[index];
@@ -478,7 +472,7 @@ void FormView::MirrorControl(std::size_t index) {
     // time is compared first; a text box's text and an option's check are Qt's to change as
     // well, and are compared on the widget.
     const bool captionChanged = !applied.valid || applied.text != control.text;
-    MirrorContent(control, widget, captionChanged, captionChanged && applied.valid);
+    MirrorContent(control, widget, captionChanged, captionChanged && applied.valid, pressed);
     if (!applied.valid || applied.fore != control.fore || applied.back != control.back) MirrorColours(control, widget);
     // An auto-size label's size follows its caption, so a new caption measures it again.
     const bool autoSize = control.kind() == Kind::Label && Has(control.design(), kAutoSize);
@@ -494,7 +488,8 @@ void FormView::MirrorControl(std::size_t index) {
     applied.valid = true;
 }
 
-void FormView::MirrorContent(const Control& control, QWidget* widget, bool captionChanged, bool announce) {
+void FormView::MirrorContent(const Control& control, QWidget* widget, bool captionChanged, bool announce,
+                             const Control* pressed) {
     switch (control.kind()) {
         case Kind::TextBox:
             if (auto* line = qobject_cast<QLineEdit*>(widget)) {
@@ -529,9 +524,12 @@ void FormView::MirrorContent(const Control& control, QWidget* widget, bool capti
                 }
             }
             break;
-        case Kind::Button:
-            if (captionChanged) static_cast<QPushButton*>(widget)->setText(ToQString(control.text));
+        case Kind::Button: {
+            auto* button = static_cast<QPushButton*>(widget);
+            if (captionChanged) button->setText(ToQString(control.text));
+            if (button->isDown() != (&control == pressed)) button->setDown(&control == pressed);
             break;
+        }
         case Kind::Option: {
             auto* option = static_cast<QRadioButton*>(widget);
             if (option->isChecked() != control.selected) option->setChecked(control.selected);

@@ -161,8 +161,8 @@ public:
     std::vector<QObject*> InputObjects(std::size_t index) const;
 
     // Brings every widget in line with its control: text, visibility, colours, selection,
-    // rectangle and drawing order.
-    void Mirror();
+    // rectangle and drawing order; the pressed control's button is drawn down.
+    void Mirror(const Control* pressed);
     // The user's edit of a text box, already in the widget, that the layer now holds as well:
     // the text last brought onto the widget changes alike, so that mirroring leaves it alone.
     void NoteEdit(std::size_t index, std::size_t at, std::size_t removed, std::u16string_view inserted);
@@ -181,9 +181,10 @@ private:
     QWidget* Build(const DesignRow& row, QWidget* parent);
     // The widget of the row's kind, set up as the row says.
     static QWidget* NewWidget(const DesignRow& row, QWidget* parent);
-    void MirrorControl(std::size_t index);
+    void MirrorControl(std::size_t index, const Control* pressed);
     // The text, caption or selection; a changed caption of a label is announced when `announce`.
-    void MirrorContent(const Control& control, QWidget* widget, bool captionChanged, bool announce);
+    void MirrorContent(const Control& control, QWidget* widget, bool captionChanged, bool announce,
+                       const Control* pressed);
     static void MirrorColours(const Control& control, QWidget* widget);
     void Centre();
     void MirrorDrawingOrder();

@@ -1,11 +1,11 @@
 #include "ui/qt/view.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTextDocument>
 #include <QWindow>
@@ -42,6 +42,15 @@ Key KeyOf(const QKeyEvent& event) {
         case Qt::Key_Right: return Key::Right;
         case Qt::Key_Down: return Key::Down;
         default: return Key::Other;
+    }
+}
+
+MouseButton ButtonOf(const QEvent& event) {
+    switch (static_cast<const QMouseEvent&>(event).button()) {
+        case Qt::LeftButton: return MouseButton::Left;
+        case Qt::RightButton: return MouseButton::Right;
+        case Qt::MiddleButton: return MouseButton::Middle;
+        default: return MouseButton::Other;
     }
 }
 
@@ -126,8 +135,8 @@ void View::Sync() {
             showManual = true;
         }
     }
-    if (calculator_) calculator_->Mirror();
-    if (manual_) manual_->Mirror();
+    if (calculator_) calculator_->Mirror(program_.pressed());
+    if (manual_) manual_->Mirror(program_.pressed());
     if (showCalculator) calculator_->Show(false);
     if (showManual) manual_->Show(true);
     if (manualClosed && calculator_) calculator_->topLevel()->activateWindow();
@@ -194,15 +203,6 @@ const Control& View::ControlOf(const Target& target) {
     return target.form->window().form().controls()[target.index];
 }
 
-bool View::HoldsFocus(const QObject* object) const {
-    const auto target = TargetOf(object);
-    if (!target) return false;
-    Window& window = target->form->window();
-    if (&window != program_.activeWindow()) return false;
-    const Control& control = ControlOf(*target);
-    return window.form().focus() == &control && window.form().IsShown(control);
-}
-
 void View::SyncFocus() {
     for (FormView* form : {calculator_.get(), manual_.get()}) {
         if (!form) continue;
@@ -210,16 +210,14 @@ void View::SyncFocus() {
         QWidget* widget = form->WidgetOf(focus);
         // The style draws the focus cue of a button only after keyboard use.
         QWidget* top = form->topLevel();
-        const bool cueChanged = top->testAttribute(Qt::WA_KeyboardFocusChange) != keyboardInput_;
-        top->setAttribute(Qt::WA_KeyboardFocusChange, keyboardInput_);
+        const bool cues = program_.keyboardCues();
+        const bool cueChanged = top->testAttribute(Qt::WA_KeyboardFocusChange) != cues;
+        top->setAttribute(Qt::WA_KeyboardFocusChange, cues);
         if (widget && widget->isVisibleTo(top) && top->focusWidget() != widget)
-            widget->setFocus(keyboardInput_ ? Qt::TabFocusReason : Qt::MouseFocusReason);
+            widget->setFocus(cues ? Qt::TabFocusReason : Qt::MouseFocusReason);
         else if (widget && cueChanged)
             widget->update();
-        // The ring marks where typing goes: around a text box always, as its caret alone is easily
-        // missed; around a button or an option after keyboard use only, since a click needs none.
-        const bool typing = focus && focus->kind() == Kind::TextBox;
-        form->MarkFocus(&form->window() == program_.activeWindow() && (typing || keyboardInput_));
+        form->MarkFocus(&form->window() == program_.activeWindow() && program_.focusMarked());
     }
 }
 
@@ -228,7 +226,12 @@ void View::SyncFocus() {
 template <class F>
 void View::Forward(F&& action) {
     forwarding_ = true;
+    // A message box a handler shows takes the user's input meanwhile: the view watches the whole
+    // application until the handler ends, so that a key or a click that answers a box counts as
+    // the latest input too.
+    qApp->installEventFilter(this);
     action();
+    qApp->removeEventFilter(this);
     forwarding_ = false;
     Sync();
 }
@@ -245,89 +248,45 @@ bool View::eventFilter(QObject* watched, QEvent* event) {
             // Painting, and Qt's own focus changes, are the widgets' business alone.
             return false;
     }
+    // The key that answered a message box shows the focus cue afterwards, as any key does; the
+    // click that answered one hides it.
+    if (forwarding_ && (event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress))
+        keyboardInput_ = event->type() == QEvent::KeyPress;
     const auto target = TargetOf(watched);
     if (!target) return false;
     // While a handler runs (its message box is up), and in a window that a modal one blocks,
     // the input reaches nothing.
     if (forwarding_ || &target->form->window() != program_.activeWindow()) return true;
+    const ControlId id = ControlOf(*target).id();
+    Toolkit after = Toolkit::Swallow;
     switch (event->type()) {
         case QEvent::MouseButtonPress:
-            return MousePress(watched, *target, static_cast<const QMouseEvent&>(*event));
-        case QEvent::MouseButtonRelease:
-            return MouseRelease(watched, *target, static_cast<const QMouseEvent&>(*event));
+            Forward([&] { after = program_.UserMouseDown(id, ButtonOf(*event)); });
+            break;
+        case QEvent::MouseButtonRelease: {
+            // Qt gives the release to the widget the button went down on, wherever it is.
+            const auto& mouse = static_cast<const QMouseEvent&>(*event);
+            const bool over = static_cast<QWidget*>(watched)->rect().contains(mouse.position().toPoint());
+            Forward([&] { after = program_.UserMouseUp(id, ButtonOf(*event), over); });
+            break;
+        }
         case QEvent::MouseButtonDblClick:
-            return DoubleClick(watched, *target, static_cast<const QMouseEvent&>(*event));
-        case QEvent::KeyPress:
-            return KeyPress(watched, *target, static_cast<const QKeyEvent&>(*event));
+            Forward([&] { after = program_.UserMouseDoubleClick(id, ButtonOf(*event)); });
+            break;
+        case QEvent::KeyPress: {
+            const auto& key = static_cast<const QKeyEvent&>(*event);
+            Modifiers modifiers = ModifiersOf(key.modifiers());
+            if (key.key() == Qt::Key_Backtab) modifiers |= Modifiers::Shift;
+            Forward([&] { after = program_.UserKeyDown(KeyOf(key), modifiers); });
+            keyGoesOn_ = after;
+            break;
+        }
         default:
-            // Key releases: a text box may need them; no other control acts on them.
-            return ControlOf(*target).kind() != Kind::TextBox;
+            // A key's release goes where its press went.
+            after = keyGoesOn_;
+            break;
     }
-}
-
-bool View::MousePress(QObject* watched, const Target& target, const QMouseEvent& event) {
-    const Kind kind = ControlOf(target).kind();
-    const ControlId id = ControlOf(target).id();
-    pressed_ = nullptr;
-    keyboardInput_ = false;
-    // Only a text box reacts to other buttons than the left one (focus, then its context menu).
-    if (event.button() != Qt::LeftButton && kind != Kind::TextBox) return true;
-    bool undisturbed = true;
-    Forward([&] { undisturbed = program_.UserPress(id); });
-    // A message box that came up while the focus moved has taken the mouse: the click is over.
-    if (!undisturbed) return true;
-    if (event.button() == Qt::LeftButton) pressed_ = watched;
-    if (kind == Kind::TextBox) {
-        // Qt places the caret, or starts a selection, in the box that now holds the focus.
-        return !HoldsFocus(watched);
-    }
-    if (auto* button = qobject_cast<QPushButton*>(watched)) button->setDown(true);
-    return true;
-}
-
-bool View::MouseRelease(QObject* watched, const Target& target, const QMouseEvent& event) {
-    const bool textBox = ControlOf(target).kind() == Kind::TextBox;
-    const ControlId id = ControlOf(target).id();
-    if (event.button() != Qt::LeftButton) return !textBox;
-    const bool pressedHere = pressed_ == watched;
-    pressed_ = nullptr;
-    if (auto* button = qobject_cast<QPushButton*>(watched)) button->setDown(false);
-    // A click is a press and a release on the same control.
-    const bool inside = static_cast<QWidget*>(watched)->rect().contains(event.position().toPoint());
-    if (pressedHere && inside) Forward([&] { program_.UserRelease(id); });
-    return !textBox;
-}
-
-bool View::DoubleClick(QObject* watched, const Target& target, const QMouseEvent& event) {
-    const Kind kind = ControlOf(target).kind();
-    const ControlId id = ControlOf(target).id();
-    if (event.button() != Qt::LeftButton) return true;
-    // A button has no double click: the second click of one is a click of its own.
-    if (kind == Kind::Button) return MousePress(watched, target, event);
-    pressed_ = nullptr;
-    const bool handled = target.form->window().Handles(ControlOf(target), ControlEvent::DblClick);
-    Forward([&] { program_.UserDblClick(id); });
-    // A text box without a double-click handler selects the word under the mouse, as a double
-    // click does anywhere; one with a handler shows only what the handler wrote.
-    if (kind == Kind::TextBox && !handled) return !HoldsFocus(watched);
-    return true;
-}
-
-bool View::KeyPress(QObject* watched, const Target& target, const QKeyEvent& event) {
-    const Kind kind = ControlOf(target).kind();
-    Modifiers modifiers = ModifiersOf(event.modifiers());
-    const Key key = KeyOf(event);
-    keyboardInput_ = true;
-    if (event.key() == Qt::Key_Backtab) modifiers |= Modifiers::Shift;
-    Forward([&] { program_.UserKey(key, modifiers); });
-    // Qt moves no focus: the layer walks its tab order. Buttons and options do only what the
-    // layer did with the key (Enter and Space click a button, Space selects an option; arrows walk
-    // the tab order from a button and move through a group of options).
-    if (key == Key::Tab || kind != Kind::TextBox) return true;
-    // Enter ends an entry in a one-line box; a multi-line editor takes it as a line break.
-    if (key == Key::Enter && !qobject_cast<QPlainTextEdit*>(watched)) return true;
-    // Qt edits the box that still holds the focus; the edit comes back through TextEdited.
-    return !HoldsFocus(watched);
+    return after == Toolkit::Swallow;
 }
 
 void View::TextEdited(const QObject* box, std::u16string text) {

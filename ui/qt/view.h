@@ -19,8 +19,6 @@
 #include "ui/program.h"
 #include "ui/qt/form_view.h"
 
-class QKeyEvent;
-class QMouseEvent;
 class QPlainTextEdit;
 
 namespace zel::view {
@@ -61,18 +59,12 @@ private:
     void Bind(FormView& form);
     std::optional<Target> TargetOf(const QObject* object) const;
     static const Control& ControlOf(const Target& target);
-    // The object's control is shown in the active window and holds the layer's focus.
-    bool HoldsFocus(const QObject* object) const;
     void SyncFocus();
 
     // Runs one user action of the layer, then brings the screen in line with it.
     template <class F>
     void Forward(F&& action);
 
-    bool MousePress(QObject* watched, const Target& target, const QMouseEvent& event);
-    bool MouseRelease(QObject* watched, const Target& target, const QMouseEvent& event);
-    bool DoubleClick(QObject* watched, const Target& target, const QMouseEvent& event);
-    bool KeyPress(QObject* watched, const Target& target, const QKeyEvent& event);
     void TextEdited(const QObject* box, std::u16string text);
     // A change of a multi-line box's document: `removed` characters at `at` replaced by `added`.
     void AreaEdited(QPlainTextEdit* area, int at, int removed, int added);
@@ -84,11 +76,8 @@ private:
     std::unique_ptr<FormView> manual_;
     std::uint64_t generation_ = ~std::uint64_t{0};
     std::unordered_map<const QObject*, Target> targets_;
-    QPointer<QObject> pressed_;  // the control a left-button press went to, until its release
+    Toolkit keyGoesOn_ = Toolkit::Swallow;  // what Qt did with the latest key press
     bool forwarding_ = false;
-    // Whether the latest input came from the keyboard: focus cues are drawn after keyboard use,
-    // as everywhere on the desktop.
-    bool keyboardInput_ = false;
     bool syncing_ = false;
     bool applyingManualSize_ = false;
     bool endReported_ = false;

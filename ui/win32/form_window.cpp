@@ -87,10 +87,7 @@ void FormWindow::MirrorControl(std::size_t index) {
     Applied& applied = applied_[index];
     const bool transparent = IsTransparentLabel(control.design());
     const bool captionChanged = !applied.valid || applied.text != control.text;
-    MirrorContent(index, captionChanged);
-    // WM_CTLCOLOR* reads the control's colours as they are: a change only needs a repaint.
-    if (applied.valid && (applied.fore != control.fore || applied.back != control.back))
-        InvalidateRect(native, nullptr, TRUE);
+    // The geometry first: an edit scrolls its text to its caret within the width it has.
     // A label's size follows its caption, so a new caption measures it again.
     if (!applied.valid || applied.rect != control.rect || (control.kind() == Kind::Label && captionChanged)) {
         const RECT geometry = GeometryFor(index);
@@ -101,6 +98,10 @@ void FormWindow::MirrorControl(std::size_t index) {
             applied.pixels = geometry;
         }
     }
+    MirrorContent(index, captionChanged);
+    // WM_CTLCOLOR* reads the control's colours as they are: a change only needs a repaint.
+    if (applied.valid && (applied.fore != control.fore || applied.back != control.back))
+        InvalidateRect(native, nullptr, TRUE);
     const bool shown = window_->form().IsShown(control);
     if (!applied.valid || shown != applied.shown) {
         ShowWindow(native, shown ? SW_SHOWNA : SW_HIDE);
@@ -128,11 +129,15 @@ void FormWindow::MirrorContent(std::size_t index, bool captionChanged) {
             mirroring_ = true;
             SetWindowTextW(native, ToWide(control.text).c_str());
             mirroring_ = false;
-            // Where the user types the caret stays; elsewhere it waits at the text's end, where
-            // a box entered with the keyboard starts.
+            // Where the user types the caret stays; elsewhere a one-line box's caret waits at
+            // the text's end, where a box entered with the keyboard starts, and a text area
+            // shows its first line.
             const auto length = static_cast<DWORD>(control.text.size());
-            const DWORD at = GetFocus() == native ? std::min(caret, length) : length;
+            const DWORD at = GetFocus() == native          ? std::min(caret, length)
+                             : IsTextArea(control.design()) ? 0
+                                                            : length;
             SendMessageW(native, EM_SETSEL, at, at);
+            SendMessageW(native, EM_SCROLLCARET, 0, 0);
             break;
         }
         case Kind::Label:

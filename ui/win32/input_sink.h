@@ -6,7 +6,7 @@
 #include <string>
 
 #include "ui/keys.h"
-#include "ui/win32/program_input.h"
+#include "ui/user_input.h"
 
 namespace zel::win32 {
 

@@ -42,9 +42,7 @@ NativeClass ClassOf(const DesignRow& row) {
 
 }  // namespace
 
-bool IsTextArea(const DesignRow& row) {
-    return Has(row, kVerticalScroll) || (Has(row, kMultiLine) && !Has(row, kRightAligned));
-}
+bool IsTextArea(const DesignRow& row) { return Has(row, kTextArea); }
 
 bool IsTransparentLabel(const DesignRow& row) { return row.kind == Kind::Label && Has(row, kTransparent); }
 

@@ -7,8 +7,7 @@
 
 namespace zel::win32 {
 
-// Whether a text box needs a real multi-line editor; a multi-line box that only aligns one value
-// to the right is a one-line edit.
+// Whether a text box is a multi-line editor (a text area); every other is a one-line edit.
 bool IsTextArea(const DesignRow& row);
 // A label that lets what lies under it show through around its caption.
 bool IsTransparentLabel(const DesignRow& row);

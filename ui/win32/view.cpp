@@ -4,7 +4,7 @@
 
 namespace zel::win32 {
 
-View::View(Program& program, HINSTANCE instance) : program_(program), instance_(instance), input_(program) {
+View::View(Program& program, HINSTANCE instance) : program_(program), instance_(instance) {
     RegisterWindowClasses(instance);
 }
 
@@ -80,7 +80,7 @@ void View::Sync() {
 void View::SyncFocus() {
     FormWindow* form = active();
     if (!form || &form->window() != program_.activeWindow()) return;
-    form->ShowFocusCues(keyboardInput_);
+    form->ShowFocusCues(program_.keyboardCues());
     // Focusing a control of a window the system has not activated would activate it: the
     // window takes its focus when it is activated (FocusReturned).
     if (GetActiveWindow() == form->handle()) form->TakeFocus();
@@ -102,14 +102,13 @@ void View::Forward(F&& action) {
 
 Toolkit View::MouseDown(FormWindow& form, std::size_t index, MouseButton button) {
     if (!Accepts(form)) return Toolkit::Swallow;
-    keyboardInput_ = false;
     const ControlId id = form.ControlAt(index).id();
     Toolkit toolkit = Toolkit::Swallow;
-    Forward([&] { toolkit = input_.MouseDown(id, button); });
+    Forward([&] { toolkit = program_.UserMouseDown(id, button); });
     if (!Open(&form)) return Toolkit::Swallow;
     // A control pressed with the left button is drawn pressed, and hears its release wherever the
     // mouse is then; a text box does both itself.
-    if (toolkit == Toolkit::Swallow && input_.pressed() == &form.ControlAt(index)) {
+    if (toolkit == Toolkit::Swallow && program_.pressed() == &form.ControlAt(index)) {
         HWND native = form.ControlHandle(index);
         SetCapture(native);
         if (form.ControlAt(index).kind() == Kind::Button) SendMessageW(native, BM_SETSTATE, TRUE, 0);
@@ -126,18 +125,17 @@ Toolkit View::MouseUp(FormWindow& form, std::size_t index, MouseButton button, b
     if (!Accepts(form)) return Toolkit::Swallow;
     const ControlId id = form.ControlAt(index).id();
     Toolkit toolkit = Toolkit::Swallow;
-    Forward([&] { toolkit = input_.MouseUp(id, button, inside); });
+    Forward([&] { toolkit = program_.UserMouseUp(id, button, inside); });
     return Open(&form) ? toolkit : Toolkit::Swallow;
 }
 
 Toolkit View::DoubleClick(FormWindow& form, std::size_t index, MouseButton button) {
     if (!Accepts(form)) return Toolkit::Swallow;
-    keyboardInput_ = false;
     const ControlId id = form.ControlAt(index).id();
     Toolkit toolkit = Toolkit::Swallow;
-    Forward([&] { toolkit = input_.MouseDoubleClick(id, button); });
+    Forward([&] { toolkit = program_.UserMouseDoubleClick(id, button); });
     if (!Open(&form)) return Toolkit::Swallow;
-    if (toolkit == Toolkit::Swallow && input_.pressed() == &form.ControlAt(index)) {
+    if (toolkit == Toolkit::Swallow && program_.pressed() == &form.ControlAt(index)) {
         HWND native = form.ControlHandle(index);
         SetCapture(native);
         if (form.ControlAt(index).kind() == Kind::Button) SendMessageW(native, BM_SETSTATE, TRUE, 0);
@@ -147,9 +145,8 @@ Toolkit View::DoubleClick(FormWindow& form, std::size_t index, MouseButton butto
 
 Toolkit View::KeyDown(FormWindow& form, std::size_t, Key key, Modifiers modifiers) {
     if (!Accepts(form)) return Toolkit::Swallow;
-    keyboardInput_ = true;
     Toolkit toolkit = Toolkit::Swallow;
-    Forward([&] { toolkit = input_.KeyDown(key, modifiers); });
+    Forward([&] { toolkit = program_.UserKeyDown(key, modifiers); });
     return Open(&form) ? toolkit : Toolkit::Swallow;
 }
 

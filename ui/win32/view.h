@@ -1,7 +1,7 @@
 #pragma once
 // The Windows view of the program: puts the layer's windows on screen as native windows and hands
 // the user's raw input to the program. It holds no behaviour of its own. Every mouse button and
-// key on a control goes to the program first (program_input.h); after each event the view brings
+// key on a control goes to the program first (user_input.h); after each event the view brings
 // every control in line with the layer's state, including which windows exist and which control
 // has the focus. The system's own focus changes (a message box taking the focus and giving it
 // back, the user switching to another program) are never passed on: the layer's focus owner is
@@ -18,7 +18,6 @@
 #include "ui/win32/form_window.h"
 #include "ui/win32/input_sink.h"
 #include "ui/win32/message_boxes.h"
-#include "ui/win32/program_input.h"
 
 namespace zel::win32 {
 
@@ -73,7 +72,6 @@ private:
 
     Program& program_;
     HINSTANCE instance_;
-    ProgramInput input_;
     std::unique_ptr<FormWindow> calculator_;
     std::unique_ptr<FormWindow> manual_;
     std::uint64_t generation_ = ~std::uint64_t{0};
@@ -81,8 +79,6 @@ private:
     bool syncing_ = false;
     bool applyingManualSize_ = false;
     bool endReported_ = false;
-    // Whether the latest input came from the keyboard: focus cues are drawn after keyboard use.
-    bool keyboardInput_ = false;
 };
 
 }  // namespace zel::win32

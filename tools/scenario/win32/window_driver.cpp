@@ -187,7 +187,8 @@ void AddKey(std::vector<INPUT>& inputs, WORD virtualKey, Modifiers modifiers) {
 
 class WindowDriver : public Driver {
 public:
-    WindowDriver(UiThread& ui, MessageLog& log, std::ostream* transcript) : ui_(ui), log_(log) {
+    WindowDriver(UiThread& ui, MessageLog& log, std::ostream* transcript)
+        : ui_(ui), log_(log), transcript_(transcript) {
         Call([&] {
             session_ = std::make_unique<Session>();
             if (transcript)
@@ -250,8 +251,15 @@ public:
         ClickAt(ClickPoint(InputControl(id)), 1, button);
         Settle();
     }
+    // The second click follows once the first has been handled, at the same point, so that the
+    // system makes it a double click; when the first showed a message box, the user answers it
+    // first and the second click is a click of its own.
     void DblClick(const ControlId& id) override {
-        ClickAt(ClickPoint(InputControl(id)), 2, MouseButton::Left);
+        const POINT at = ClickPoint(InputControl(id));
+        ClickAt(at, 1, MouseButton::Left);
+        WaitIdle(GetTickCount() + kSettleLimitMs);
+        if (Box()) Settle();
+        ClickAt(at, 1, MouseButton::Left);
         Settle();
     }
     void Press(const ControlId& id, MouseButton button) override {
@@ -339,12 +347,12 @@ public:
     void CloseManual() override { SystemClose(Manual()); }
 
     // The frame the user drags is the window manager's: the runner sizes the window as the
-    // window manager does when the drag ends.
+    // window manager does when the drag ends, to whole pixels no smaller than asked for.
     void ResizeManual(double outerWidth, double outerHeight) override {
         HWND manual = Manual();
         const UINT dpi = Dpi(manual);
-        const int width = static_cast<int>(std::lround(outerWidth * dpi / 1440.0));
-        const int height = static_cast<int>(std::lround(outerHeight * dpi / 1440.0));
+        const int width = static_cast<int>(std::ceil(outerWidth * dpi / 1440.0));
+        const int height = static_cast<int>(std::ceil(outerHeight * dpi / 1440.0));
         ui_.Post([manual, width, height] {
             SetWindowPos(manual, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         });
@@ -603,18 +611,34 @@ private:
     }
 
     // The message box the program shows, or null.
-    HWND Box() const {
-        for (HWND window : TopWindows())
-            if (ClassOf(window) == L"#32770") return window;
-        return nullptr;
+    HWND Box() const { return TopOfClass(L"#32770"); }
+    // Whether a menu the system opened is up: a text box's context menu after a right click, or
+    // the window menu after Alt+Space (closing its popup with Escape still leaves the window in
+    // menu mode, which a second Escape ends).
+    bool InMenu() const {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        const bool menuMode = GetGUIThreadInfo(ui_.threadId(), &info) &&
+                              (info.flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE | GUI_SYSTEMMENUMODE)) != 0;
+        return menuMode || TopOfClass(L"#32768");
     }
 
     // Waits until the program has handled everything, answering every message box it shows on
     // the way: the log records each and says which button the user presses.
+    // A menu the system opened on the way is closed with Escape, as the user would close it
+    // before going on.
     void Settle() {
         const DWORD deadline = GetTickCount() + kSettleLimitMs;
         for (;;) {
             WaitIdle(deadline);
+            if (InMenu()) {
+                if (static_cast<LONG>(GetTickCount() - deadline) > 0) throw Failure{"a menu did not close"};
+                if (transcript_) *transcript_ << "    [menu] closed with Escape\n";
+                std::vector<INPUT> inputs;
+                AddKey(inputs, VK_ESCAPE, Modifiers::None);
+                Send(inputs);
+                continue;
+            }
             HWND box = Box();
             if (!box) return;
             HWND cancel = GetDlgItem(box, IDCANCEL);
@@ -624,15 +648,27 @@ private:
             HWND button = GetDlgItem(box, answer == MessageAnswer::Cancel ? IDCANCEL : IDOK);
             if (!button) throw Failure{"the message box has no button to answer with"};
             ClickAt(ClickPoint(button), 1, MouseButton::Left);
-            while (IsWindow(box) && IsWindowVisible(box)) {
-                if (static_cast<LONG>(GetTickCount() - deadline) > 0) throw Failure{"the message box did not close"};
-                WaitIdle(deadline);
+            // A click the box was not yet ready for is made again, as the user would.
+            for (int tries = 0; !WaitUntilGone(box, std::min<DWORD>(deadline, GetTickCount() + 2000)); ++tries) {
+                if (tries == 5) throw Failure{"the message box did not close"};
+                ClickAt(ClickPoint(button), 1, MouseButton::Left);
             }
         }
     }
 
+    // Whether the window has gone before the deadline.
+    bool WaitUntilGone(HWND window, DWORD deadline) {
+        while (IsWindow(window) && IsWindowVisible(window)) {
+            if (static_cast<LONG>(GetTickCount() - deadline) > 0) return false;
+            WaitIdle(deadline + kSettleLimitMs);
+            if (IsWindow(window) && IsWindowVisible(window)) Sleep(1);
+        }
+        return true;
+    }
+
     UiThread& ui_;
     MessageLog& log_;
+    std::ostream* transcript_;
     std::unique_ptr<Session> session_;  // lives on the UI thread
     std::map<std::pair<HWND, int>, HWND> controls_;
     bool started_ = false;

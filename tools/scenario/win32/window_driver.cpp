@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <map>
 #include <sstream>
 #include <vector>
@@ -36,6 +37,20 @@ struct Session {
 
 // How long the program may take to settle after an action before the run gives up on it.
 constexpr DWORD kSettleLimitMs = 20000;
+// The longest text `type` types character by character; a longer one is pasted.
+constexpr std::size_t kLongestTyped = 40;
+
+void ToClipboard(const std::u16string& text) {
+    if (!OpenClipboard(nullptr)) throw Failure{"the clipboard cannot be opened"};
+    EmptyClipboard();
+    const std::size_t bytes = (text.size() + 1) * sizeof(char16_t);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    std::memcpy(GlobalLock(memory), text.c_str(), bytes);
+    GlobalUnlock(memory);
+    const bool set = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+    CloseClipboard();
+    if (!set) throw Failure{"the clipboard did not take the text"};
+}
 
 std::u16string TextOf(HWND window) {
     DWORD_PTR length = 0;
@@ -283,9 +298,11 @@ public:
     }
 
     // The text is typed over the whole old one, selected with Ctrl+Home and Ctrl+Shift+End; an
-    // empty text deletes the selection. A control character (tab, line break) cannot be typed
-    // into a one-line box, nor pasted whole (the box cuts a paste at its first line break): such
-    // a text is put in as the system puts a text into a box, with WM_SETTEXT.
+    // empty text deletes the selection, and a long one is pasted with Ctrl+V (typed, each of its
+    // characters would be an edit of its own for the program and the view). A control character
+    // (tab, line break) cannot be typed into a one-line box, nor pasted whole (the box cuts a
+    // paste at its first line break): such a text is put in as the system puts a text into a
+    // box, with WM_SETTEXT.
     void Type(const ControlId& id, const std::u16string& text) override {
         HWND box = InputControl(id);
         if (std::any_of(text.begin(), text.end(), [](char16_t c) { return c < u' '; })) {
@@ -299,10 +316,16 @@ public:
         std::vector<INPUT> inputs;
         AddKey(inputs, VK_HOME, Modifiers::Ctrl);
         AddKey(inputs, VK_END, Modifiers::Ctrl | Modifiers::Shift);
-        if (text.empty()) AddKey(inputs, VK_DELETE, Modifiers::None);
-        for (char16_t unit : text) {
-            inputs.push_back(CharacterInput(unit, false));
-            inputs.push_back(CharacterInput(unit, true));
+        if (text.empty()) {
+            AddKey(inputs, VK_DELETE, Modifiers::None);
+        } else if (text.size() > kLongestTyped) {
+            ToClipboard(text);
+            AddKey(inputs, 'V', Modifiers::Ctrl);
+        } else {
+            for (char16_t unit : text) {
+                inputs.push_back(CharacterInput(unit, false));
+                inputs.push_back(CharacterInput(unit, true));
+            }
         }
         Send(inputs);
         Settle();
@@ -647,12 +670,24 @@ private:
                 {text ? TextOf(text) : std::u16string(), TextOf(box), cancel ? MessageButtons::OkCancel : MessageButtons::Ok});
             HWND button = GetDlgItem(box, answer == MessageAnswer::Cancel ? IDCANCEL : IDOK);
             if (!button) throw Failure{"the message box has no button to answer with"};
-            ClickAt(ClickPoint(button), 1, MouseButton::Left);
-            // A click the box was not yet ready for is made again, as the user would.
-            for (int tries = 0; !WaitUntilGone(box, std::min<DWORD>(deadline, GetTickCount() + 2000)); ++tries) {
-                if (tries == 5) throw Failure{"the message box did not close"};
-                ClickAt(ClickPoint(button), 1, MouseButton::Left);
+            // The box is clicked once the system has made it the active window; a click it was
+            // not yet ready for is made again, as the user would, while the box is still there.
+            for (int tries = 0;; ++tries) {
+                if (tries == 10) throw Failure{"the message box did not close"};
+                WaitUntilForeground(box, std::min<DWORD>(deadline, GetTickCount() + 1000));
+                const POINT at = ClickPoint(button);
+                if (IsWindowVisible(box) && GetAncestor(WindowFromPoint(at), GA_ROOT) == box)
+                    ClickAt(at, 1, MouseButton::Left);
+                if (WaitUntilGone(box, std::min<DWORD>(deadline, GetTickCount() + 500))) break;
             }
+        }
+    }
+
+    void WaitUntilForeground(HWND window, DWORD deadline) {
+        while (GetForegroundWindow() != window && IsWindowVisible(window) &&
+               static_cast<LONG>(GetTickCount() - deadline) <= 0) {
+            WaitIdle(deadline + kSettleLimitMs);
+            Sleep(1);
         }
     }
 

@@ -30,6 +30,6 @@ if(ZELVORIN_WINE64)
   # test run (scripts/windows-tests gives one, an Xvfb of its own when none is set); without a
   # display it is skipped (exit status 77).
   set(ZELVORIN_WINE_WITH_DISPLAY
-      sh -c "[ -n \"$DISPLAY\" ] || { echo 'no X display: skipped'; exit 77; }; exec \"$@\"" sh
+      sh -c "[ -n \"$DISPLAY\" ] || exit 77 && exec \"$@\"" sh
       env WINEPREFIX=${CMAKE_BINARY_DIR}/wine-prefix WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml= ${ZELVORIN_WINE64})
 endif()

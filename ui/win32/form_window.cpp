@@ -6,6 +6,7 @@
 
 #include "ui/win32/accessibility.h"
 #include "ui/win32/appearance.h"
+#include "ui/win32/button_face.h"
 #include "ui/win32/control_input.h"
 #include "ui/win32/native_control.h"
 
@@ -294,6 +295,11 @@ HBRUSH FormWindow::ControlColours(HWND native, HDC dc) const {
     }
     SetBkColor(dc, back);
     return SolidBrush(back);
+}
+
+void FormWindow::PaintButton(const DRAWITEMSTRUCT& item) const {
+    if (const auto index = IndexOf(item.hwndItem))
+        PaintButtonFace(item, ToColorRef(ControlAt(*index).fore), ToColorRef(ControlAt(*index).back));
 }
 
 void FormWindow::TextEdited(HWND native) {

@@ -58,6 +58,8 @@ public:
     // ---- Messages of the window procedure (window_procedure.cpp).
     // The colours of a control for WM_CTLCOLOR*: the brush its background is painted with.
     HBRUSH ControlColours(HWND control, HDC dc) const;
+    // Paints an owner-drawn button (WM_DRAWITEM) in its control's colours.
+    void PaintButton(const DRAWITEMSTRUCT& item) const;
     // A text box's text changed (EN_CHANGE): by the user, unless the mirroring set it.
     void TextEdited(HWND control);
     // The window moved to a monitor of another DPI: fonts and geometry follow.

@@ -1,5 +1,9 @@
 #include "ui/win32/native_control.h"
 
+#include <imm.h>
+
+#include "ui/win32/button_face.h"
+
 namespace zel::win32 {
 
 namespace {
@@ -32,7 +36,7 @@ NativeClass ClassOf(const DesignRow& row) {
             if (IsTransparentLabel(row)) return {L"STATIC", style, WS_EX_TRANSPARENT};
             return {L"STATIC", style | WS_CLIPSIBLINGS, 0};
         }
-        case Kind::Button: return {L"BUTTON", child | BS_PUSHBUTTON, 0};
+        case Kind::Button: return {L"BUTTON", child | (HasOwnFace(row) ? BS_OWNERDRAW : BS_PUSHBUTTON), 0};
         case Kind::Option: return {L"BUTTON", child | BS_RADIOBUTTON, 0};
         case Kind::Frame: return {L"BUTTON", child | BS_GROUPBOX, 0};
         case Kind::Line: return {L"STATIC", child, 0};
@@ -50,8 +54,12 @@ HWND CreateNativeControl(const DesignRow& row, HWND parent, int id, HINSTANCE in
     const NativeClass native = ClassOf(row);
     HWND control = CreateWindowExW(native.exStyle, native.name, L"", native.style, 0, 0, 0, 0, parent,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+    if (row.kind != Kind::TextBox) return control;
     // The program takes a text of any length: none is cut at the edit's default limit.
-    if (row.kind == Kind::TextBox) SendMessageW(control, EM_SETLIMITTEXT, 0, 0);
+    SendMessageW(control, EM_SETLIMITTEXT, 0, 0);
+    // A one-line box reads half-width digits, which a Japanese input method would type
+    // full-width: it takes none, and the keys reach it as typed.
+    if (!IsTextArea(row)) ImmAssociateContextEx(control, nullptr, 0);
     return control;
 }
 

@@ -14,7 +14,8 @@ bool IsTransparentLabel(const DesignRow& row);
 
 // Creates the native control of the row, hidden and empty, as a child of `parent` with the
 // control ID `id`: an EDIT for a text box, a STATIC for a label and for a line (which is painted
-// in its colour), a BUTTON as push button, radio button or group box. Options are siblings of
+// in its colour), a BUTTON as push button (owner-drawn in a colour of its own: button_face.h),
+// radio button or group box. Options are siblings of
 // their group box, placed over it: a radio button inside a group box would send its
 // notifications to the group box.
 HWND CreateNativeControl(const DesignRow& row, HWND parent, int id, HINSTANCE instance);

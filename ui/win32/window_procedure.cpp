@@ -34,6 +34,9 @@ LRESULT CALLBACK FormWindowProcedure(HWND top, UINT message, WPARAM w, LPARAM l)
             if (HBRUSH brush = form->ControlColours(reinterpret_cast<HWND>(l), reinterpret_cast<HDC>(w)))
                 return reinterpret_cast<LRESULT>(brush);
             break;
+        case WM_DRAWITEM:
+            form->PaintButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(l));
+            return TRUE;
         case WM_COMMAND:
             if (HIWORD(w) == EN_CHANGE) form->TextEdited(reinterpret_cast<HWND>(l));
             return 0;

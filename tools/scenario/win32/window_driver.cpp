@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <map>
+#include <optional>
 #include <sstream>
 #include <vector>
 
@@ -214,8 +215,12 @@ public:
     }
 
     ~WindowDriver() override {
-        // Whatever the run left up goes with the program.
+        // Whatever the run left up goes with the program, and a button it left down comes up.
         try {
+            if (held_) {
+                std::vector<INPUT> inputs{MouseInput(ButtonFlags(*held_).second)};
+                Send(inputs);
+            }
             Settle();
         } catch (const Failure&) {
         }
@@ -243,23 +248,9 @@ public:
     // A text box takes the focus from a click; a button or option from a press that the mouse
     // then leaves before it is released, which clicks nothing.
     void Focus(const ControlId& id) override {
-        HWND control = InputControl(id);
-        const POINT at = ClickPoint(control);
-        if (ClassOf(control) == L"Edit") {
-            ClickAt(at, 1, MouseButton::Left);
-            return Settle();
-        }
-        Activate(GetAncestor(control, GA_ROOT));
-        MoveTo(at);
-        std::vector<INPUT> inputs{MouseInput(MOUSEEVENTF_LEFTDOWN)};
-        Send(inputs);
-        lastPress_ = at;
-        lastPressTick_ = GetTickCount();
-        Settle();
-        MoveTo(AwayFrom(control));
-        inputs = {MouseInput(MOUSEEVENTF_LEFTUP)};
-        Send(inputs);
-        Settle();
+        if (ClassOf(InputControl(id)) == L"Edit") return Click(id, MouseButton::Left);
+        Press(id, MouseButton::Left);
+        Release(id, MouseButton::Left, false);
     }
 
     void Click(const ControlId& id, MouseButton button) override {
@@ -286,6 +277,7 @@ public:
         Send(inputs);
         lastPress_ = at;
         lastPressTick_ = GetTickCount();
+        held_ = button;
         Settle();
     }
     // The mouse still rests where the press went down; away from the control it moves off first.
@@ -294,6 +286,7 @@ public:
         if (!over && control) MoveTo(AwayFrom(control));
         std::vector<INPUT> inputs{MouseInput(ButtonFlags(button).second)};
         Send(inputs);
+        held_.reset();
         Settle();
     }
 
@@ -707,6 +700,7 @@ private:
     std::unique_ptr<Session> session_;  // lives on the UI thread
     std::map<std::pair<HWND, int>, HWND> controls_;
     bool started_ = false;
+    std::optional<MouseButton> held_;  // a button `press` put down and no `release` let up yet
     POINT lastPress_{-100, -100};
     DWORD lastPressTick_ = 0;
 };

@@ -25,7 +25,21 @@ std::optional<std::u16string> NormaliseMoment(std::u16string_view typed, const L
     return std::nullopt;
 }
 
+namespace {
+
+// Four ASCII digits: a year as the elapsed moment writes it, '0998' included.
+bool IsFourDigitYear(std::u16string_view s) {
+    if (s.size() != 4) return false;
+    for (const char16_t c : s)
+        if (c < u'0' || c > u'9') return false;
+    return true;
+}
+
+}  // namespace
+
 std::optional<std::u16string> NormaliseYear(std::u16string_view typed) {
+    std::u16string trimmed = TrimSpaces(typed);
+    if (IsFourDigitYear(trimmed)) return trimmed;
     const auto n = LeadingNumber(typed);
     if (!n) return std::nullopt;
     const std::u16string y = GeneralNumberText(*n);

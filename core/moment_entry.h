@@ -22,8 +22,10 @@ namespace zel {
 // The copying forms leave pieces beyond the end of s empty: '1004 0516' -> '10/04 05:16:'.
 std::optional<std::u16string> NormaliseMoment(std::u16string_view typed, const LocalDateTime& now);
 
-// The year text of a typed year: the general number text y of its leading number, completed to
-// four characters: 4 or more give the first four, 3 get "2" in front, 2 get "20", 1 gets "200".
+// The year text of a typed year. Four ASCII digits (less outer spaces) stay as they are, so a
+// year below 1000 that the elapsed moment wrote, '0998', survives a pass through its box.
+// Any other text gives the general number text y of its leading number, completed to four
+// characters: 4 or more give the first four, 3 get "2" in front, 2 get "20", 1 gets "200".
 // '5' -> '2005', '' -> '2000', '12345' -> '1234', '-5' -> '20-5'. std::nullopt only when the
 // number is too large for a double.
 std::optional<std::u16string> NormaliseYear(std::u16string_view typed);

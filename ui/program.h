@@ -50,6 +50,10 @@ public:
     // A key goes down on the focused control.
     Toolkit UserKeyDown(Key key, Modifiers modifiers);
 
+    // A key (`fromKeyboard`) or a mouse press in a message box, which the program never receives:
+    // the focus cues follow it as they follow any input.
+    void UserInputInMessageBox(bool fromKeyboard) { keyboardCues_ = fromKeyboard; }
+
     // Whole gestures, for scripts: they run as the raw events above would.
     // Moves the focus to the control, as a click that only focuses or the Tab key would.
     // Returns false when a message box appeared during the move.

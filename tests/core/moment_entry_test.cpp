@@ -68,8 +68,11 @@ TEST(NormaliseYear, CompletesToFourCharacters) {
     } cases[] = {
         {u"2001", u"2001"}, {u"5", u"2005"},        {u"07", u"2007"},       {u"12", u"2012"},
         {u"123", u"2123"},  {u"19999", u"1999"},    {u"12345", u"1234"},    {u"", u"2000"},
-        {u"abc", u"2000"},  {u"2001.5", u"2001"},   {u"-5", u"20-5"},       {u"0999", u"2999"},
-        {u" 2 0 0 1", u"2001"}, {u"1e20", u"1E+2"}, {u"1e999", std::nullopt},
+        {u"abc", u"2000"},  {u"2001.5", u"2001"},   {u"-5", u"20-5"},       {u"1e20", u"1E+2"},
+        {u" 2 0 0 1", u"2001"}, {u"1e999", std::nullopt},
+        // Four digits stay, as the elapsed moment writes a year below 1000; only outer spaces go.
+        {u"0999", u"0999"}, {u" 0998 ", u"0998"}, {u"0000", u"0000"}, {u"099", u"2099"},
+        {u"0998 5", u"9985"}, {u"\t0998", u"2998"}, {u"０９９８", u"2000"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(NormaliseYear(c.typed), c.stored) << testing::PrintToString(c.typed);

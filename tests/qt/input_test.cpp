@@ -1,14 +1,18 @@
 // The user's mouse and keyboard on the real widgets: what reaches the layer, and what the
 // screen shows afterwards.
+#include <QApplication>
 #include <QClipboard>
+#include <QFocusFrame>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTest>
 #include <QTextCursor>
+#include <QTimer>
 
 #include <sstream>
 
@@ -16,6 +20,7 @@
 #include "tests/qt/harness.h"
 #include "ui/manual/manual_window.h"
 #include "ui/qt/appearance.h"
+#include "ui/qt/desktop_services.h"
 #include "ui/messages.h"
 
 namespace zel::view::test {
@@ -186,6 +191,37 @@ TEST(Input, ARejectedDhmsEntryIsReportedOnceThoughTheBoxTakesTheFocus) {
     EXPECT_EQ(desk.Text("Text9(0)"), "abc");
     EXPECT_EQ(desk.QtFocus(), "Text8(1)");
     EXPECT_EQ(desk.LayerFocus(), "Text8(1)");
+}
+
+// 和差 clicked with nothing to add: its message box answered with Enter leaves the ring around
+// the button, as any key does; answered with a click, it leaves none, as any click does.
+TEST(Input, TheKeyThatAnswersAMessageBoxShowsTheFocusRing) {
+    Desk desk;
+    QtMessageBoxes real;
+    real.owner = [&desk] { return desk.calculator(); };
+    for (const bool byKey : {true, false}) {
+        SCOPED_TRACE(byKey ? "Enter" : "click");
+        desk.boxes.whileShown = [&] {
+            QTimer::singleShot(0, [byKey] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                ASSERT_NE(box, nullptr);
+                if (byKey)
+                    QTest::keyClick(box->focusWidget() ? box->focusWidget() : box, Qt::Key_Return);
+                else
+                    QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+            });
+            real.Show(u"?", u"Zelvorin", MessageButtons::Ok);
+        };
+        desk.Click("cmdCalcT");
+        ASSERT_EQ(desk.boxes.shown.size(), byKey ? 1u : 2u);
+        EXPECT_EQ(desk.QtFocus(), "cmdCalcT");
+        QWidget* button = desk.Widget("cmdCalcT");
+        EXPECT_EQ(desk.calculator()->testAttribute(Qt::WA_KeyboardFocusChange), byKey);
+        const auto* ring = desk.calculator()->findChild<QFocusFrame*>();
+        ASSERT_NE(ring, nullptr);
+        EXPECT_EQ(ring->isVisible(), byKey);
+        if (byKey) EXPECT_TRUE(ring->geometry().contains(button->geometry()));
+    }
 }
 
 }  // namespace

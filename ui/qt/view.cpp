@@ -1,5 +1,6 @@
 #include "ui/qt/view.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -193,7 +194,12 @@ void View::SyncFocus() {
 template <class F>
 void View::Forward(F&& action) {
     forwarding_ = true;
+    // A message box a handler shows takes the user's input meanwhile: the view watches the whole
+    // application until the handler ends, so that a key or a click that answers a box counts as
+    // the latest input too.
+    qApp->installEventFilter(this);
     action();
+    qApp->removeEventFilter(this);
     forwarding_ = false;
     Sync();
 }
@@ -210,6 +216,10 @@ bool View::eventFilter(QObject* watched, QEvent* event) {
             // Painting, and Qt's own focus changes, are the widgets' business alone.
             return false;
     }
+    // The key that answered a message box shows the focus cue afterwards, as any key does; the
+    // click that answered one hides it.
+    if (forwarding_ && (event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress))
+        program_.UserInputInMessageBox(event->type() == QEvent::KeyPress);
     const auto target = TargetOf(watched);
     if (!target) return false;
     // While a handler runs (its message box is up), and in a window that a modal one blocks,

@@ -52,7 +52,7 @@ void CalculatorWindow::Form_Activate(Activation why) {
     // unit selected; the visits' focus handling runs after this handler, in this order.
     for (const EntryPair& pair : c_.pairs) program_.SetFocus(*this, pair.field);
     program_.SetFocus(*this, c_.dhms);
-    program_.SetFocus(*this, UnitField(Unit::Hour));
+    program_.SetFocus(*this, c_.Field(Unit::Hour));
     program_.SetFocus(*this, c_.moment1.moment);
     if (c_.plus.selected) signPlus_ = true;
 }
@@ -190,11 +190,11 @@ void CalculatorWindow::ShowUnitTwins() {
 }
 
 void CalculatorWindow::WriteDuration(const DurationTexts& texts) {
-    UnitField(Unit::Sec).text = texts.sec;
-    UnitField(Unit::Min).text = texts.min;
-    UnitField(Unit::Hour).text = texts.hour;
-    UnitField(Unit::Day).text = texts.day;
-    UnitField(Unit::Dhms).text = texts.dhms;
+    c_.Field(Unit::Sec).text = texts.sec;
+    c_.Field(Unit::Min).text = texts.min;
+    c_.Field(Unit::Hour).text = texts.hour;
+    c_.Field(Unit::Day).text = texts.day;
+    c_.Field(Unit::Dhms).text = texts.dhms;
     ShowUnitTwins();
 }
 
@@ -274,7 +274,7 @@ void CalculatorWindow::cmdKeika_Click() {
         return;
     }
     const Unit unit = SelectedUnit();
-    const std::optional<Days> days = DurationDays(unit, UnitField(unit).text);
+    const std::optional<Days> days = DurationDays(unit, c_.Field(unit).text);
     const std::optional<LocalDateTime> result =
         days ? ElapsedMoment({c_.moment1.year.text, c_.moment1.moment.text}, *days) : std::nullopt;
     if (!result) {
@@ -349,7 +349,7 @@ void CalculatorWindow::cmdConvert_Click() {
     for (const EntryPair& pair : c_.UnitPairs()) pair.field.text = pair.twin.text;
 
     const Unit unit = SelectedUnit();
-    const std::optional<Seconds> T = DurationSeconds(unit, UnitField(unit).text);
+    const std::optional<Seconds> T = DurationSeconds(unit, c_.Field(unit).text);
     // All five texts are made before any field is written, so that a duration that cannot be
     // shown leaves every field as the user saw it.
     const std::optional<DurationTexts> texts = T ? DurationTextsFor(*T) : std::nullopt;
@@ -385,7 +385,7 @@ void CalculatorWindow::cmdCalcT_Click() {
     }
     const Unit unit = SelectedUnit();
     if (unit == Unit::Dhms) program_.MsgBox(messages::kComputedInDays);
-    const std::optional<Amount> L = LeftOperand(unit, UnitField(unit).text);
+    const std::optional<Amount> L = LeftOperand(unit, c_.Field(unit).text);
     const Operation operation = c_.plus.selected ? Operation::Plus : Operation::Minus;
     const std::optional<Amount> R = L ? SumOrDifference(*L, c_.operand.field.text, operation) : std::nullopt;
     // A number beyond a double is reported rather than shown as a result.

@@ -45,7 +45,8 @@ struct CalculatorControls {
     const MomentEntry &moment1 = entries[0], &moment2 = entries[1];
     const std::vector<UnitControls> units = Units();  // in the order of Unit
     Control& dhms = Field(Unit::Dhms);
-    // Every field with a twin: those of the units from day to sec, then the arithmetic section's operand.
+    // Every field with a twin: those of the units from day to sec, then the arithmetic section's
+    // operand Text9(5) with Text7(4).
     const std::vector<EntryPair> pairs = Pairs();
     const EntryPair& operand = pairs.back();
     // The status mark of each command.
@@ -71,7 +72,7 @@ struct CalculatorControls {
             if (&c == &pair.field || &c == &pair.twin) return &pair;
         return nullptr;
     }
-    Control& Field(Unit unit) const { return fields[UnitRowOf(unit).field]; }
+    Control& Field(Unit unit) const { return units[static_cast<std::size_t>(unit)].field; }
     Control& Option(Unit unit) const { return units[static_cast<std::size_t>(unit)].option; }
     // The unit whose entry field this is; nullopt for the operand.
     std::optional<Unit> UnitOf(const Control& field) const {
@@ -157,9 +158,9 @@ private:
         void (*run)(CalculatorWindow&, const EventArgs&);
     };
     static std::vector<HandlerRoute> RoutesOf(const CalculatorControls& c);
-    // The route of the control's event, with the control's index among its controls.
     // The moment entry at the index of a route of the moment fields or of the year boxes.
     const MomentEntry& EntryAt(const EventArgs& args) const { return c_.entries[args.index]; }
+    // The route of the control's event, with the control's index among its controls.
     std::pair<const HandlerRoute*, int> RouteOf(const Control& control, ControlEvent event) const;
     void Route(const Control& control, ControlEvent event, Key key = Key::Other, Modifiers modifiers = Modifiers::None);
 
@@ -172,7 +173,6 @@ private:
     // Shows the operand field, which the twin may have hidden, and gives it the focus.
     void ShowOperand();
     Unit SelectedUnit() const;
-    Control& UnitField(Unit unit) const { return c_.Field(unit); }
     // Whether the dhms field and the four unit twins all hold the empty text.
     bool ConversionSectionEmpty() const;
 

@@ -17,6 +17,7 @@
 #include <utility>
 
 #include "tests/qt/harness.h"
+#include "tests/support/qt_text.h"
 #include "ui/qt/appearance.h"
 #include "ui/qt/form_view.h"
 #include "ui/manual/manual_window.h"
@@ -24,10 +25,6 @@
 
 namespace zel::view::test {
 namespace {
-
-QString Q(std::u16string_view text) { return QString::fromStdU16String(std::u16string(text)); }
-
-std::string IdOf(const DesignRow& row) { return ControlId{std::string(row.name), row.index}.ToString(); }
 
 // The colour a row asks for on this desktop: its own, or its kind's usual one when the row
 // leaves it open; the fixed colours as written down here, the system ones from the palette.

@@ -17,6 +17,7 @@
 #include <utility>
 
 #include "tests/qt/harness.h"
+#include "tests/support/qt_text.h"
 #include "ui/qt/appearance.h"
 #include "ui/qt/form_view.h"
 #include "ui/manual/manual_window.h"
@@ -24,10 +25,6 @@
 
 namespace zel::view::test {
 namespace {
-
-QString Q(std::u16string_view text) { return QString::fromStdU16String(std::u16string(text)); }
-
-std::string IdOf(const DesignRow& row) { return ControlId{std::string(row.name), row.index}.ToString(); }
 
 // The pixel size of each point size the designs use, at 96 pixels per inch.
 int PixelSizeOf(double points) {

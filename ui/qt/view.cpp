@@ -219,7 +219,7 @@ bool View::eventFilter(QObject* watched, QEvent* event) {
     // The key that answered a message box shows the focus cue afterwards, as any key does; the
     // click that answered one hides it.
     if (forwarding_ && (event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress))
-        program_.UserInputInMessageBox(event->type() == QEvent::KeyPress);
+        program_.UserAnsweredMessage(event->type() == QEvent::KeyPress);
     const auto target = TargetOf(watched);
     if (!target) return false;
     // While a handler runs (its message box is up), and in a window that a modal one blocks,

@@ -11,6 +11,7 @@
 #include <QRawFont>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
 
 #include <cmath>
 #include <cstdlib>
@@ -104,6 +105,19 @@ void CheckControl(Desk& desk, const WindowDesign& design, const DesignRow& row) 
         EXPECT_EQ(widget->width(), designed.width());
         EXPECT_GE(widget->height(), designed.height());
         EXPECT_GE(widget->contentsRect().height(), QFontMetrics(widget->font()).height());
+    } else if (row.kind == Kind::Option) {
+        // As large as the style's circle at least: grown to the right and down, within its frame,
+        // into room that no other control takes.
+        const QStyle* style = widget->style();
+        EXPECT_EQ(widget->pos(), designed.topLeft());
+        EXPECT_GE(widget->width(), std::max(designed.width(), style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth)));
+        EXPECT_GE(widget->height(), std::max(designed.height(), style->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight)));
+        EXPECT_TRUE(widget->parentWidget()->rect().contains(widget->geometry()));
+        const QRegion grown = QRegion(widget->geometry()) - designed;
+        for (QWidget* other : widget->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (other == widget) continue;
+            EXPECT_FALSE(grown.intersects(other->geometry())) << other->objectName().toStdString();
+        }
     } else {
         EXPECT_EQ(widget->geometry(), designed);
     }
@@ -229,7 +243,7 @@ TEST(Layout, ManualWindowFollowsItsDesignTable) {
 TEST(Layout, TwipsAndColoursBecomeThesePixels) {
     Desk desk;
     const std::pair<const char*, QRect> fullPlaces[] = {
-        {"cmdManu", QRect(397, -1, 50, 19)}, {"cmdCalc", QRect(5, 42, 93, 25)}, {"Option6", QRect(7, 90, 13, 16)}};
+        {"cmdManu", QRect(397, -1, 50, 19)}, {"cmdCalc", QRect(5, 42, 93, 25)}, {"Option6", QRect(7, 90, 14, 16)}};  // (grown to Fusion's circle)
     for (const auto& [id, geometry] : fullPlaces) EXPECT_EQ(desk.Widget(id)->geometry(), geometry) << id;
     EXPECT_EQ(desk.Widget("Label1(14)")->pos(), QPoint(156, 43));  // an auto-size label: its place only
     struct Drawn {

@@ -347,11 +347,6 @@ void FormView::Show(bool modal) {
     if (modal) top_->setWindowModality(Qt::ApplicationModal);
     const bool centred = window_->form().design().centred;
     if (centred) {
-#if defined(Q_OS_WIN)
-        // Windows gives a window its frame when it is created: created first, it is centred
-        // frame included before it is shown.
-        top_->winId();
-#endif
         Centre();
         // The frame is known only once a window manager has framed the shown window: centre
         // the whole window, frame included, then.

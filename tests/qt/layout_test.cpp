@@ -11,6 +11,7 @@
 #include <QRawFont>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
 
 #include <cmath>
 #include <cstdlib>
@@ -76,6 +77,23 @@ void CheckControl(Desk& desk, const WindowDesign& design, const DesignRow& row) 
         EXPECT_EQ(label->frameShadow(), QFrame::Plain);
         EXPECT_EQ(label->frameWidth(), border ? 1 : 0);
     }
+    // The layer, not Qt, keeps one option of a group selected. An option is as large as the
+    // style's circle at least: grown to the right and down, within its frame, into room that no
+    // other control takes.
+    if (auto* option = qobject_cast<QRadioButton*>(widget)) {
+        EXPECT_FALSE(option->autoExclusive());
+        const QRect designed = PixelRect(row.rect);
+        const QStyle* style = widget->style();
+        EXPECT_EQ(widget->pos(), designed.topLeft());
+        EXPECT_GE(widget->width(), std::max(designed.width(), style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth)));
+        EXPECT_GE(widget->height(), std::max(designed.height(), style->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight)));
+        EXPECT_TRUE(widget->parentWidget()->rect().contains(widget->geometry()));
+        const QRegion grown = QRegion(widget->geometry()) - designed;
+        for (QWidget* other : widget->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (other == widget) continue;
+            EXPECT_FALSE(grown.intersects(other->geometry())) << other->objectName().toStdString();
+        }
+    }
 
     // Font: the design family at the row's size (or the window's), in pixels at 96 per inch.
     const FontSpec font = row.font.points > 0 ? row.font : design.defaultFont;
@@ -86,10 +104,6 @@ void CheckControl(Desk& desk, const WindowDesign& design, const DesignRow& row) 
     // Captions the handlers never change are the design's.
     if ((row.kind == Kind::Label || row.kind == Kind::Button || row.kind == Kind::Frame) && row.name != "Label5") {
         EXPECT_EQ(ShownText(widget), Q(row.caption));
-    }
-    // The layer, not Qt, keeps one option of a group selected.
-    if (auto* option = qobject_cast<QRadioButton*>(widget)) {
-        EXPECT_FALSE(option->autoExclusive());
     }
     if (auto* line = qobject_cast<QLineEdit*>(widget)) {
         EXPECT_EQ(line->alignment() & Qt::AlignHorizontal_Mask,
@@ -174,7 +188,7 @@ TEST(Layout, ManualWindowFollowsItsDesignTable) {
 TEST(Layout, TwipsAndColoursBecomeThesePixels) {
     Desk desk;
     const std::pair<const char*, QRect> fullPlaces[] = {
-        {"cmdManu", QRect(397, -1, 50, 19)}, {"cmdCalc", QRect(5, 42, 93, 25)}, {"Option6", QRect(7, 90, 13, 16)}};
+        {"cmdManu", QRect(397, -1, 50, 19)}, {"cmdCalc", QRect(5, 42, 93, 25)}, {"Option6", QRect(7, 90, 14, 16)}};  // (grown to Fusion's circle)
     for (const auto& [id, geometry] : fullPlaces) EXPECT_EQ(desk.Widget(id)->geometry(), geometry) << id;
     EXPECT_EQ(desk.Widget("Label1(14)")->pos(), QPoint(156, 43));  // an auto-size label: its place only
     struct Drawn {

@@ -36,14 +36,8 @@ namespace {
 // Monospaced Japanese gothic faces first: the design font is monospaced, and the captions'
 // widths in the design tables assume it.
 const QStringList& GothicSubstitutes() {
-#if defined(Q_OS_LINUX)
     static const QStringList substitutes{"IPAGothic",  "IPAexGothic", "Noto Sans Mono CJK JP", "Noto Sans CJK JP",
                                          "TakaoGothic", "VL Gothic",   "IPAPGothic",            "Source Han Sans JP"};
-#else
-    // A Windows in another language lists the design family under its English name; then
-    // Windows' other Japanese gothic faces, the monospaced one first.
-    static const QStringList substitutes{"MS Gothic", "BIZ UDGothic", "Yu Gothic", "Meiryo"};
-#endif
     return substitutes;
 }
 
@@ -99,7 +93,7 @@ void DrawSmallSizesOnThePixelGrid(const QString& family) {
     // Qt asks fontconfig's current configuration for every font it opens.
     FcConfigParseAndLoadFromMemory(FcConfigGetCurrent(), reinterpret_cast<const FcChar8*>(rule.constData()), FcFalse);
 #else
-    (void)family;  // Windows draws its gothic faces' small sizes from their bitmaps
+    (void)family;  // without fontconfig, the platform draws small sizes as it will
 #endif
 }
 

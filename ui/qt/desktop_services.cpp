@@ -80,11 +80,8 @@ void PrepareApplication(QApplication& app) {
     // Qt's own texts (standard buttons, the text boxes' menu) in Japanese, like the program's,
     // whatever the system's locale.
     auto* translator = new QTranslator(&app);
-    // windeployqt gathers Qt's texts in one catalogue, qt_ja, beside a Windows installation.
     const QString translations = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    if (translator->load(QStringLiteral("qtbase_ja"), translations) ||
-        translator->load(QStringLiteral("qt_ja"), translations))
-        QCoreApplication::installTranslator(translator);
+    if (translator->load(QStringLiteral("qtbase_ja"), translations)) QCoreApplication::installTranslator(translator);
 }
 
 }  // namespace zel::view

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QStyle>
 
 #include <algorithm>
 #include <numeric>
@@ -269,10 +270,26 @@ void FormView::NoteEdit(std::size_t index, std::size_t at, std::size_t removed, 
     applied.text.replace(at, std::min(removed, applied.text.size() - at), inserted);
 }
 
+namespace {
+
+// The design's option rectangles are as small as the indicator of the desktop it was drawn on,
+// and the style's is larger: a rectangle smaller than the style's indicator grows to its size,
+// to the right and down, into the free room of the frame the option stands in, so that the
+// indicator is drawn whole. Where the indicator sits in it is the style's business as before.
+QRect WholeIndicator(const QWidget& option, const QRect& designed) {
+    const QStyle* style = option.style();
+    const QSize indicator(style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, &option),
+                          style->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight, nullptr, &option));
+    return QRect(designed.topLeft(), designed.size().expandedTo(indicator));
+}
+
+}  // namespace
+
 QRect FormView::GeometryFor(std::size_t index) const {
     const Control& control = window_->form().controls()[index];
     if (control.kind() == Kind::Line) return LineBox(control.rect);
     QRect rect = PixelRect(control.rect);
+    if (control.kind() == Kind::Option) return WholeIndicator(*widgets_[index], rect);
     if (control.kind() != Kind::Label) return rect;
     // The design rectangles fit the design font; a substitute that needs more room must not
     // clip a caption. Every label is at least one line of its font high, an auto-size label

@@ -34,14 +34,7 @@ void TopLevel::moveEvent(QMoveEvent* event) {
 void TopLevel::Show(bool modal, bool centred) {
     if (modal) setWindowModality(Qt::ApplicationModal);
     centred_ = centred;
-    if (centred) {
-#if defined(Q_OS_WIN)
-        // Windows gives a window its frame when it is created: created first, it is centred
-        // frame included before it is shown.
-        winId();
-#endif
-        Centre();
-    }
+    if (centred) Centre();
     show();
     activateWindow();
 }

@@ -114,11 +114,8 @@ QAccessibleInterface* AccessibleFor(const QString&, QObject* object) {
 }  // namespace
 
 void InstallAccessibleControls() {
-    static const bool installed = [] {
-        QAccessible::installFactory(AccessibleFor);
-        return true;
-    }();
-    (void)installed;
+    QAccessible::removeFactory(AccessibleFor);
+    QAccessible::installFactory(AccessibleFor);
 }
 
 }  // namespace zel::view

@@ -4,7 +4,7 @@
 
 namespace zel::view {
 
-// Installs the interfaces with Qt's accessibility; once is enough, more calls do nothing.
+// Installs the interfaces with Qt's accessibility; a second call replaces the first.
 // A field's interface answers a Qt 6.4 fault: QLineEdit's reports every attribute run as empty,
 // and a screen reader joining the runs drops the last character ("2026" read as "202").
 void InstallAccessibleControls();

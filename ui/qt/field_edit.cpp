@@ -72,42 +72,19 @@ void FieldEdit::FitWhileFocused() {
     fitting_ = false;
 }
 
-void FieldEdit::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::FontChange && !fitting_) design_ = font();
-    QLineEdit::changeEvent(event);
-}
-
-void FieldEdit::focusInEvent(QFocusEvent* event) {
-    QLineEdit::focusInEvent(event);
-    FitWhileFocused();
-}
-
-void FieldEdit::focusOutEvent(QFocusEvent* event) {
-    QLineEdit::focusOutEvent(event);
-    FitWhileFocused();
-}
-
-void FieldEdit::resizeEvent(QResizeEvent* event) {
-    QLineEdit::resizeEvent(event);
-    FitWhileFocused();
-}
-
 bool FieldEdit::event(QEvent* event) {
+    const QEvent::Type type = event->type();
     // Asked when the mouse rests on the box: the whole text, if the box cannot show it as it is.
-    if (event->type() == QEvent::ToolTip) {
-        const Shown line = shown();
-        setToolTip(line.font == font() ? QString() : text());
-    }
-    return QLineEdit::event(event);
+    if (type == QEvent::ToolTip) setToolTip(shown().font == font() ? QString() : text());
+    if (type == QEvent::FontChange && !fitting_) design_ = font();
+    const bool handled = QLineEdit::event(event);
+    if (type == QEvent::FocusIn || type == QEvent::FocusOut || type == QEvent::Resize) FitWhileFocused();
+    return handled;
 }
 
 void FieldEdit::paintEvent(QPaintEvent* event) {
     // Focused, or with a text that fits, the box is a line edit like any other.
-    if (hasFocus()) {
-        QLineEdit::paintEvent(event);
-        return;
-    }
-    const Shown line = shown();
+    const Shown line = hasFocus() ? Shown{text(), font()} : shown();
     if (line.font == font()) {
         QLineEdit::paintEvent(event);
         return;

@@ -32,12 +32,9 @@ public:
     QRect caretRect() const { return cursorRect(); }
 
 protected:
+    // The tooltip, and the font the box is given, focused or not, at its width.
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-    void changeEvent(QEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     // Takes the narrowed font while focused, the design's font otherwise.

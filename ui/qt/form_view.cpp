@@ -54,7 +54,6 @@ FormView::FormView(Window& window, Announce announce) : window_(&window), announ
 
     const auto& controls = window.form().controls();
     widgets_.assign(controls.size(), nullptr);
-    appliedZ_.assign(controls.size(), -1);
     applied_.assign(controls.size(), Applied{});
     // Containers first, then the controls inside them, each group in the order of its rows,
     // which is also the order in which they are drawn until a control is brought to the front.
@@ -322,7 +321,7 @@ int FormView::LineHeight(const QFont& font) const {
 void FormView::MirrorDrawingOrder() {
     const auto& controls = window_->form().controls();
     bool changed = false;
-    for (std::size_t i = 0; i < controls.size(); ++i) changed = changed || appliedZ_[i] != controls[i].z;
+    for (std::size_t i = 0; i < controls.size(); ++i) changed = changed || applied_[i].z != controls[i].z;
     if (!changed) return;
     std::vector<std::size_t> order(controls.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
@@ -331,7 +330,7 @@ void FormView::MirrorDrawingOrder() {
     // Raising every widget from back to front leaves each group of siblings in drawing order.
     for (std::size_t i : order) {
         widgets_[i]->raise();
-        appliedZ_[i] = controls[i].z;
+        applied_[i].z = controls[i].z;
     }
 }
 

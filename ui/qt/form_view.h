@@ -74,12 +74,12 @@ private:
     QPointer<TopLevel> top_;
     FocusRing* ring_ = nullptr;
     std::vector<QWidget*> widgets_;
-    std::vector<int> appliedZ_;
     // The layer's state as last brought onto each widget.
     struct Applied {
         std::u16string text;
         Colour fore, back;
         TwipRect rect;
+        int z = -1;
         bool valid = false;
     };
     std::vector<Applied> applied_;

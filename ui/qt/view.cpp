@@ -135,12 +135,7 @@ std::unique_ptr<FormView> View::Open(Window& window) {
 }
 
 void View::Drop(std::unique_ptr<FormView>& form) {
-    for (auto at = targets_.begin(); at != targets_.end();) {
-        if (at->second.form == form.get())
-            at = targets_.erase(at);
-        else
-            ++at;
-    }
+    std::erase_if(targets_, [&](const auto& entry) { return entry.second.form == form.get(); });
     form.reset();
 }
 

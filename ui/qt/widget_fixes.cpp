@@ -21,7 +21,6 @@ void TopLevel::resizeEvent(QResizeEvent* event) {
     if (onResize) onResize();
 }
 
-
 void TopLevel::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
     // A window manager frames a window after it is shown and then moves it: centre the whole

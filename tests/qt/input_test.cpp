@@ -219,7 +219,9 @@ TEST(Input, TheKeyThatAnswersAMessageBoxShowsTheFocusRing) {
         const auto* ring = desk.calculator()->findChild<QFocusFrame*>();
         ASSERT_NE(ring, nullptr);
         EXPECT_EQ(ring->isVisible(), byKey);
-        if (byKey) EXPECT_TRUE(ring->geometry().contains(button->geometry()));
+        if (byKey) {
+            EXPECT_TRUE(ring->geometry().contains(button->geometry()));
+        }
     }
 }
 

@@ -8,6 +8,7 @@ Target amd64-unicode
 SetCompressor /SOLID lzma
 !include "MUI2.nsh"
 !include "FileFunc.nsh"
+!include "LogicLib.nsh"
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${NAME}"
 !define SHORTCUT "$SMPROGRAMS\${NAME}.lnk"
@@ -64,10 +65,19 @@ Section
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" EstimatedSize $0
 SectionEnd
 
+; A running program cannot be deleted: the uninstaller then stops before it has removed
+; anything, rather than take away the shortcut and the entry and leave the program behind.
+LangString PROGRAM_RUNNING ${LANG_ENGLISH} "${NAME} is running. Close it, then uninstall it again."
+LangString PROGRAM_RUNNING ${LANG_JAPANESE} "${NAME} が実行中です。終了してから、もう一度アンインストールしてください。"
+
 Section "Uninstall"
   SetShellVarContext all
-  Delete "${SHORTCUT}"
   Delete "$INSTDIR\zelvorin.exe"
+  ${If} ${FileExists} "$INSTDIR\zelvorin.exe"
+    MessageBox MB_OK|MB_ICONSTOP "$(PROGRAM_RUNNING)" /SD IDOK
+    Abort
+  ${EndIf}
+  Delete "${SHORTCUT}"
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"

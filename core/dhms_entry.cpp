@@ -1,7 +1,5 @@
 #include "core/dhms_entry.h"
 
-#include <cmath>
-
 #include "core/leading_number.h"
 #include "core/moment.h"
 #include "core/moment_readers.h"
@@ -11,22 +9,11 @@ namespace zel {
 
 namespace {
 
-// One part of the digit form: the leading number of two characters, which
-// must be a whole number.
-std::optional<int> DigitPart(std::u16string_view timePart, std::size_t start1) {
-    const auto value = LeadingNumber(Mid(timePart, start1, 2));
-    if (!value || *value != std::floor(*value) || std::fabs(*value) > 99.0) return std::nullopt;
-    return static_cast<int>(*value);
-}
-
-// Reads the digit form "hhnnss" (parts missing count as 0).
+// Reads the digit form "hhnnss" (parts missing count as 0), whose parts must be whole numbers.
 std::optional<TimeOfDay> ReadDigitTime(std::u16string_view timePart) {
-    const auto h = DigitPart(timePart, 1);
-    const auto m = DigitPart(timePart, 3);
-    const auto s = DigitPart(timePart, 5);
-    if (!h || !m || !s) return std::nullopt;
-    const TimeOfDay t{*h, *m, *s};
-    if (!IsTimeOfDay(t)) return std::nullopt;
+    const TimePieces p = TimePiecesAt(timePart, 1, 2);
+    const TimeOfDay t{static_cast<int>(p.hours), static_cast<int>(p.minutes), static_cast<int>(p.seconds)};
+    if (t.hours != p.hours || t.minutes != p.minutes || t.seconds != p.seconds || !IsTimeOfDay(t)) return std::nullopt;
     return t;
 }
 

@@ -22,13 +22,11 @@ std::optional<double> DhmsIn(Unit unit, std::u16string_view text, DayEndWithoutS
     }
 
     const auto days = LeadingNumber(Mid(s, 1, p - 1));
-    const auto hours = LeadingNumber(Mid(s, p + 1, 2));
-    const auto minutes = LeadingNumber(Mid(s, p + 4, 2));
-    const auto seconds = LeadingNumber(Mid(s, p + 7, 2));
-    if (!days || !hours || !minutes || !seconds) return std::nullopt;
-    double total = Converted(*days, Unit::Day, unit) + Converted(*hours, Unit::Hour, unit);
-    total += Converted(*minutes, Unit::Min, unit);
-    total += Converted(*seconds, Unit::Sec, unit);
+    if (!days) return std::nullopt;
+    const TimePieces time = TimePiecesAt(s, p + 1, 3);
+    double total = Converted(*days, Unit::Day, unit) + Converted(time.hours, Unit::Hour, unit);
+    total += Converted(time.minutes, Unit::Min, unit);
+    total += Converted(time.seconds, Unit::Sec, unit);
     if (!std::isfinite(total)) return std::nullopt;
     return negative ? -total : total;
 }

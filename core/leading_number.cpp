@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/scanner.h"
+#include "core/text.h"
 
 namespace zel {
 
@@ -84,6 +85,12 @@ std::optional<double> LeadingNumber(std::u16string_view text) {
     }
     if (result.ec != std::errc()) return 0.0;
     return negative ? -value : value;
+}
+
+TimePieces TimePiecesAt(std::u16string_view text, std::size_t first, std::size_t step) {
+    // Two characters never hold a number beyond the double range.
+    const auto at = [&](std::size_t n) { return LeadingNumber(Mid(text, first + n * step, 2)).value(); };
+    return {at(0), at(1), at(2)};
 }
 
 }  // namespace zel

@@ -2,6 +2,7 @@
 // the window is read.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string_view>
 
@@ -16,5 +17,12 @@ namespace zel {
 // A magnitude too large for a double gives std::nullopt; one too small gives 0.
 // Never inf or NaN, and independent of the C locale.
 std::optional<double> LeadingNumber(std::u16string_view text);
+
+// Hours, minutes and seconds read by position: the leading numbers of the two characters at the
+// 1-based positions `first`, `first + step` and `first + 2 * step`, whatever stands between them.
+struct TimePieces {
+    double hours, minutes, seconds;
+};
+TimePieces TimePiecesAt(std::u16string_view text, std::size_t first, std::size_t step);
 
 }  // namespace zel

@@ -17,12 +17,9 @@ namespace {
 std::u16string MonthDayOf(std::u16string_view moment) { return Mid(moment, 1, 5); }
 
 // Seconds since midnight from the leading numbers of the hour, minute and second positions.
-std::optional<double> LenientTimeOfDay(std::u16string_view moment) {
-    const auto hh = LeadingNumber(Mid(moment, 7, 2));
-    const auto nn = LeadingNumber(Mid(moment, 10, 2));
-    const auto ss = LeadingNumber(Mid(moment, 13, 2));
-    if (!hh || !nn || !ss) return std::nullopt;
-    return *ss + Converted(*nn, Unit::Min, Unit::Sec) + Converted(*hh, Unit::Hour, Unit::Sec);
+double LenientTimeOfDay(std::u16string_view moment) {
+    const TimePieces t = TimePiecesAt(moment, 7, 3);
+    return t.seconds + Converted(t.minutes, Unit::Min, Unit::Sec) + Converted(t.hours, Unit::Hour, Unit::Sec);
 }
 
 // The date as the difference reads it, from four characters of the year box.
@@ -38,11 +35,8 @@ std::optional<Seconds> MomentDifference(MomentTexts moment1, MomentTexts moment2
     // Whole days give whole seconds: in 64 bits this is exact for every span of the calendar.
     const std::int64_t daySeconds =
         static_cast<std::int64_t>(DaySerial(*date1) - DaySerial(*date2)) * SecondsIn(Unit::Day);
-
-    const auto time1 = LenientTimeOfDay(moment1.monthDayTime);
-    const auto time2 = LenientTimeOfDay(moment2.monthDayTime);
-    if (!time1 || !time2) return std::nullopt;
-    const double T = (*time1 - *time2) + static_cast<double>(daySeconds);
+    const double T = (LenientTimeOfDay(moment1.monthDayTime) - LenientTimeOfDay(moment2.monthDayTime)) +
+                     static_cast<double>(daySeconds);
     if (!std::isfinite(T)) return std::nullopt;
     return Seconds(T);
 }

@@ -35,8 +35,6 @@ void AppendUtf16(std::u16string& out, char32_t cp) {
     }
 }
 
-bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 bool IsContinuation(unsigned char b) { return (b & 0xC0) == 0x80; }
 
 // The index just past the character that starts at index i (below s.size()): a surrogate pair is one

@@ -10,6 +10,10 @@
 
 namespace zel {
 
+// The first and the second half of a surrogate pair.
+constexpr bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
+constexpr bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
+
 // Drops leading and trailing U+0020 only; tabs and other blanks stay.
 std::u16string TrimSpaces(std::u16string_view s);
 

@@ -130,9 +130,6 @@ void dhms_entry(Input in) {
     Check(NormaliseDhmsEntry(*r) == r, "normalised text stays", *r);
 }
 
-bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
-
 void moment_entry(Input in) {
     const LocalDateTime now{in.Int(200) + 1900, in.Int(12) + 1, in.Int(28) + 1, 0, 0, 0};
     const std::u16string typed = in.Text();

@@ -17,18 +17,6 @@ namespace zel {
 
 namespace {
 
-// The unit the arithmetic section shows while a unit is selected: dhms computes in days.
-constexpr std::u16string_view ArithmeticUnitName(Unit unit) {
-    switch (unit) {
-        case Unit::Dhms:
-        case Unit::Day: return u"day";
-        case Unit::Hour: return u"hour";
-        case Unit::Min: return u"min";
-        case Unit::Sec: return u"sec";
-    }
-    return u"";
-}
-
 constexpr std::u16string_view kNotDone = u"未";
 constexpr std::u16string_view kDone = u"済";
 
@@ -62,9 +50,9 @@ void CalculatorWindow::Form_Activate(Activation why) {
     if (why == Activation::BackFromManual) return;
     // Visiting every entry field hands each pair over to its display twin and leaves the hour
     // unit selected; the visits' focus handling runs after this handler, in this order.
-    for (const EntryPair* pair : c_.Pairs()) program_.SetFocus(*this, pair->field);
+    for (const EntryPair& pair : c_.pairs) program_.SetFocus(*this, pair.field);
     program_.SetFocus(*this, c_.dhms);
-    program_.SetFocus(*this, UnitField(Unit::Hour));
+    program_.SetFocus(*this, c_.Field(Unit::Hour));
     program_.SetFocus(*this, c_.moment1.moment);
     if (c_.plus.selected) signPlus_ = true;
 }
@@ -93,11 +81,20 @@ std::vector<CalculatorWindow::HandlerRoute> CalculatorWindow::RoutesOf(const Cal
     using E = ControlEvent;
     using W = CalculatorWindow;
     using A = EventArgs;
+    using B = MomentBox;
+    // The moment fields and the year boxes, each at the index of its entry.
+    const std::vector<Control*> moments{&c.moment1.moment, &c.moment2.moment}, years{&c.moment1.year, &c.moment2.year};
+    std::vector<Control*> options;
+    for (const UnitControls& unit : c.units) options.push_back(&unit.option);
     return {
-        {c.moments.all, E::GotFocus, [](W& w, const A& a) { w.Text8_GotFocus(a.index); }},
-        {c.moments.all, E::LostFocus, [](W& w, const A& a) { w.Text8_LostFocus(a.index); }},
-        {c.moments.all, E::KeyDown, [](W& w, const A& a) { w.Text8_KeyDown(a.index, a.key, a.modifiers); }},
-        {c.moments.all, E::DblClick, [](W& w, const A& a) { w.Text8_DblClick(a.index); }},
+        {moments, E::GotFocus, [](W& w, const A&) { w.Text8_GotFocus(); }},
+        {years, E::GotFocus, [](W& w, const A&) { w.Text8_GotFocus(); }},
+        {moments, E::LostFocus, [](W& w, const A& a) { w.Text8_LostFocus(w.EntryAt(a), B::Moment); }},
+        {years, E::LostFocus, [](W& w, const A& a) { w.Text8_LostFocus(w.EntryAt(a), B::Year); }},
+        {moments, E::KeyDown, [](W& w, const A& a) { w.Text8_KeyDown(w.EntryAt(a), B::Moment, a.key, a.modifiers); }},
+        {years, E::KeyDown, [](W& w, const A& a) { w.Text8_KeyDown(w.EntryAt(a), B::Year, a.key, a.modifiers); }},
+        {moments, E::DblClick, [](W& w, const A& a) { w.Text8_DblClick(w.EntryAt(a), B::Moment); }},
+        {years, E::DblClick, [](W& w, const A& a) { w.Text8_DblClick(w.EntryAt(a), B::Year); }},
         {{&c.cmdClearK}, E::Click, [](W& w, const A&) { w.cmdClearK_Click(); }},
         {{&c.cmdCalc}, E::Click, [](W& w, const A&) { w.cmdCalc_Click(); }},
         {{&c.cmdKeika}, E::Click, [](W& w, const A&) { w.cmdKeika_Click(); }},
@@ -107,7 +104,7 @@ std::vector<CalculatorWindow::HandlerRoute> CalculatorWindow::RoutesOf(const Cal
         {c.fields.all, E::KeyDown, [](W& w, const A& a) { w.Text9_KeyDown(a.index, a.key, a.modifiers); }},
         {{&c.cmdConvert}, E::Click, [](W& w, const A&) { w.cmdConvert_Click(); }},
         {{&c.cmdClearV}, E::Click, [](W& w, const A&) { w.cmdClearV_Click(); }},
-        {c.unitOptions.all, E::Click, [](W& w, const A& a) { w.OptionUnit_Click(static_cast<Unit>(a.index)); }},
+        {options, E::Click, [](W& w, const A& a) { w.OptionUnit_Click(w.c_.units[a.index].unit); }},
         {{&c.cmdCalcT}, E::Click, [](W& w, const A&) { w.cmdCalcT_Click(); }},
         {{&c.cmdClearT}, E::Click, [](W& w, const A&) { w.cmdClearT_Click(); }},
         {{&c.plus}, E::Click, [](W& w, const A&) { w.OptionSign_Click(true); }},
@@ -157,23 +154,23 @@ void CalculatorWindow::ResetStatusMarks() {
 }
 
 void CalculatorWindow::ClearOtherUnits() {
-    for (Unit unit : c_.kUnits) {
-        if (c_.Option(unit).selected) continue;
-        UnitField(unit).text.clear();
-        if (const EntryPair* pair = c_.PairOf(UnitField(unit))) pair->twin.text.clear();
+    for (const UnitControls& unit : c_.units) {
+        if (unit.option.selected) continue;
+        unit.field.text.clear();
+        if (const EntryPair* pair = c_.PairOf(unit.field)) pair->twin.text.clear();
     }
 }
 
 bool CalculatorWindow::ConversionSectionEmpty() const {
     // Exactly empty: a text of blanks counts as something entered.
     bool empty = c_.dhms.text.empty();
-    for (const EntryPair& pair : c_.unitPairs) empty = empty && pair.twin.text.empty();
+    for (const EntryPair& pair : c_.UnitPairs()) empty = empty && pair.twin.text.empty();
     return empty;
 }
 
 Unit CalculatorWindow::SelectedUnit() const {
-    for (Unit unit : c_.kUnits)
-        if (c_.Option(unit).selected) return unit;
+    for (const UnitControls& unit : c_.units)
+        if (unit.option.selected) return unit.unit;
     return Unit::Hour;  // one option of the group is always selected
 }
 
@@ -189,66 +186,57 @@ void CalculatorWindow::ShowOperand() {
 }
 
 void CalculatorWindow::ShowUnitTwins() {
-    for (const EntryPair& pair : c_.unitPairs) HandOverToTwin(pair);
+    for (const EntryPair& pair : c_.UnitPairs()) HandOverToTwin(pair);
 }
 
 void CalculatorWindow::WriteDuration(const DurationTexts& texts) {
-    UnitField(Unit::Sec).text = texts.sec;
-    UnitField(Unit::Min).text = texts.min;
-    UnitField(Unit::Hour).text = texts.hour;
-    UnitField(Unit::Day).text = texts.day;
-    UnitField(Unit::Dhms).text = texts.dhms;
+    c_.Field(Unit::Sec).text = texts.sec;
+    c_.Field(Unit::Min).text = texts.min;
+    c_.Field(Unit::Hour).text = texts.hour;
+    c_.Field(Unit::Day).text = texts.day;
+    c_.Field(Unit::Dhms).text = texts.dhms;
     ShowUnitTwins();
 }
 
 // ---- Moment section: the fields
 
-void CalculatorWindow::Text8_GotFocus(int) {
+void CalculatorWindow::Text8_GotFocus() {
     SetMark(c_.differenceMark, false);
     SetMark(c_.elapsedMark, false);
 }
 
-void CalculatorWindow::Text8_KeyDown(int Index, Key KeyCode, Modifiers Shift) {
+void CalculatorWindow::Text8_KeyDown(const MomentEntry& entry, MomentBox box, Key KeyCode, Modifiers Shift) {
     if (KeyCode != Key::Enter) return;
     // Enter goes from a year box to its moment, and from a moment to the other one.
-    const Control& box = c_.moments[Index];
-    const MomentEntry& entry = c_.EntryOf(box);
     if (Shift == Modifiers::None || Shift == Modifiers::Shift)
-        program_.SetFocus(*this, &box == &entry.year ? entry.moment : c_.Other(entry).moment);
+        program_.SetFocus(*this, box == MomentBox::Year ? entry.moment : c_.Other(entry).moment);
     else if (Shift == Modifiers::Ctrl)
         program_.SetFocus(*this, c_.dhms);
 }
 
-void CalculatorWindow::Text8_LostFocus(int Index) {
-    Control& field = c_.moments[Index];
-    if (&field == &c_.EntryOf(field).moment) {
-        const std::u16string typed = TrimSpaces(field.text);
-        if (std::optional<std::u16string> moment = NormaliseMoment(typed, program_.Now())) {
-            field.text = std::move(*moment);
-        } else {
+void CalculatorWindow::Text8_LostFocus(const MomentEntry& entry, MomentBox box) {
+    if (box == MomentBox::Year) {
+        // A year too large for a number keeps the text as typed.
+        if (std::optional<std::u16string> year = NormaliseYear(entry.year.text))
+            entry.year.text = std::move(*year);
+        else
             program_.MsgBox(messages::kMomentRejected);
-            field.text = typed;
-        }
         return;
     }
-    // A year too large for a number keeps the text as typed.
-    if (std::optional<std::u16string> year = NormaliseYear(field.text))
-        field.text = std::move(*year);
-    else
+    const std::u16string typed = TrimSpaces(entry.moment.text);
+    if (std::optional<std::u16string> moment = NormaliseMoment(typed, program_.Now())) {
+        entry.moment.text = std::move(*moment);
+    } else {
         program_.MsgBox(messages::kMomentRejected);
+        entry.moment.text = typed;
+    }
 }
 
-void CalculatorWindow::Text8_DblClick(int Index) {
+void CalculatorWindow::Text8_DblClick(const MomentEntry& entry, MomentBox box) {
     // The moment and its year come from one reading of the clock, as at load.
     const LocalDateTime now = program_.Now();
-    Control& box = c_.moments[Index];
-    const MomentEntry& entry = c_.EntryOf(box);
-    if (&box == &entry.moment) {
-        entry.moment.text = MomentText(now);
-        entry.year.text = YearText(now);
-    } else {
-        box.text = YearText(now);
-    }
+    if (box == MomentBox::Moment) entry.moment.text = MomentText(now);
+    entry.year.text = YearText(now);
 }
 
 void CalculatorWindow::cmdClearK_Click() {
@@ -286,7 +274,7 @@ void CalculatorWindow::cmdKeika_Click() {
         return;
     }
     const Unit unit = SelectedUnit();
-    const std::optional<Days> days = DurationDays(unit, UnitField(unit).text);
+    const std::optional<Days> days = DurationDays(unit, c_.Field(unit).text);
     const std::optional<LocalDateTime> result =
         days ? ElapsedMoment({c_.moment1.year.text, c_.moment1.moment.text}, *days) : std::nullopt;
     if (!result) {
@@ -356,17 +344,12 @@ void CalculatorWindow::Text9_KeyDown(int Index, Key KeyCode, Modifiers Shift) {
 // ---- Conversion section: commands and unit options
 
 void CalculatorWindow::cmdConvert_Click() {
-    if (ConversionSectionEmpty()) {
-        constexpr std::u16string_view kBlankLine = u"\r\n\r\n";
-        std::u16string text;
-        text.reserve(messages::kNoDuration.size() + kBlankLine.size() + messages::kTreatedAsZero.size());
-        text.append(messages::kNoDuration).append(kBlankLine).append(messages::kTreatedAsZero);
-        program_.MsgBox(text);
-    }
-    for (const EntryPair& pair : c_.unitPairs) pair.field.text = pair.twin.text;
+    if (ConversionSectionEmpty())
+        program_.MsgBox(std::u16string(messages::kNoDuration) + u"\r\n\r\n" + std::u16string(messages::kTreatedAsZero));
+    for (const EntryPair& pair : c_.UnitPairs()) pair.field.text = pair.twin.text;
 
     const Unit unit = SelectedUnit();
-    const std::optional<Seconds> T = DurationSeconds(unit, UnitField(unit).text);
+    const std::optional<Seconds> T = DurationSeconds(unit, c_.Field(unit).text);
     // All five texts are made before any field is written, so that a duration that cannot be
     // shown leaves every field as the user saw it.
     const std::optional<DurationTexts> texts = T ? DurationTextsFor(*T) : std::nullopt;
@@ -380,13 +363,14 @@ void CalculatorWindow::cmdConvert_Click() {
 }
 
 void CalculatorWindow::cmdClearV_Click() {
-    for (Unit unit : c_.kUnits) UnitField(unit).text.clear();
+    for (const UnitControls& unit : c_.units) unit.field.text.clear();
     ShowUnitTwins();  // which empties the twins as well
     ResetStatusMarks();
 }
 
 void CalculatorWindow::OptionUnit_Click(Unit unit) {
-    const std::u16string_view name = ArithmeticUnitName(unit);
+    // The arithmetic computes a dhms text in days.
+    const std::u16string_view name = UnitCaption(unit == Unit::Dhms ? Unit::Day : unit);
     for (Control* caption : c_.unitCaptions.all) caption->text = name;
     c_.result.text.clear();
     SetMark(c_.arithmeticMark, false);
@@ -401,7 +385,7 @@ void CalculatorWindow::cmdCalcT_Click() {
     }
     const Unit unit = SelectedUnit();
     if (unit == Unit::Dhms) program_.MsgBox(messages::kComputedInDays);
-    const std::optional<Amount> L = LeftOperand(unit, UnitField(unit).text);
+    const std::optional<Amount> L = LeftOperand(unit, c_.Field(unit).text);
     const Operation operation = c_.plus.selected ? Operation::Plus : Operation::Minus;
     const std::optional<Amount> R = L ? SumOrDifference(*L, c_.operand.field.text, operation) : std::nullopt;
     // A number beyond a double is reported rather than shown as a result.
@@ -447,11 +431,9 @@ void CalculatorWindow::Label4_Click(int Index) {
     // to its display twin. The commands read the twins, and the conversion copies them over the
     // entry fields: without this the text being typed would be lost. The field keeps the focus
     // and stays in edit.
-    for (const EntryPair* pair : c_.Pairs())
-        if (pair->field.visible) pair->twin.text = pair->field.text;
-    // Each title runs its section's command: arithmetic, moment difference, conversion.
-    Control* const commands[] = {&c_.cmdCalcT, &c_.cmdCalc, &c_.cmdConvert};
-    Control& command = *commands[Index];
+    for (const EntryPair& pair : c_.pairs)
+        if (pair.field.visible) pair.twin.text = pair.field.text;
+    Control& command = c_.titleCommands[Index];
     Click(command);
     // The conversion hands every unit field over to its display twin, the one being edited
     // included; the focus must not stay on a hidden field, so it goes where the command's

@@ -4,21 +4,28 @@
 
 #include <array>
 #include <optional>
+#include <span>
 #include <utility>
 #include <vector>
 
 #include "core/conversion.h"
 #include "core/duration.h"
+#include "ui/unit_table.h"
 #include "ui/window.h"
 
 namespace zel {
 
 // A moment field and the box of its year, which the field covers while it is not edited.
 struct MomentEntry { Control &moment, &year; };
+// Which box of its moment entry an event came from.
+enum class MomentBox { Moment, Year };
 
 // An entry field of the conversion or arithmetic section and its display twin, which shows the
 // field's text while the field is not being edited.
 struct EntryPair { Control &field, &twin; };
+
+// A unit of the conversion section with its option and its entry field.
+struct UnitControls { Unit unit; Control &option, &field; };
 
 // Every control the handlers use, resolved once when the window is built: a name missing from
 // the design table stops the program as the window is created, not in some handler later.
@@ -27,60 +34,66 @@ struct CalculatorControls {
     bool full;  // the full window, else the mini one
 
     // The control arrays in the order of their indices, which their handlers receive.
-    ControlArray moments{form, "Text8", 4};
     ControlArray fields{form, "Text9", 6};
     ControlArray twins{form, "Text7", 5};
     ControlArray marks{form, "Label6", 4};
     ControlArray unitCaptions{form, "Label5", 2};  // the unit of the operand and of the result
 
-    MomentEntry moment1{moments[1], moments[3]};
-    MomentEntry moment2{moments[0], moments[2]};
-    Control& dhms = fields[0];
-    // The units shown by a single number, in the order of Unit after dhms: day, hour, min, sec.
-    std::array<EntryPair, 4> unitPairs{Pair(1), Pair(2), Pair(3), Pair(4)};
-    EntryPair operand = Pair(5);  // the arithmetic section's entry field
+    // Moment 1 and moment 2: Text8(1) with its year Text8(3), Text8(0) with its year Text8(2).
+    const std::array<MomentEntry, 2> entries{
+        {{form("Text8", 1), form("Text8", 3)}, {form("Text8", 0), form("Text8", 2)}}};
+    const MomentEntry &moment1 = entries[0], &moment2 = entries[1];
+    const std::vector<UnitControls> units = Units();  // in the order of Unit
+    Control& dhms = Field(Unit::Dhms);
+    // Every field with a twin: those of the units from day to sec, then the arithmetic section's
+    // operand Text9(5) with Text7(4).
+    const std::vector<EntryPair> pairs = Pairs();
+    const EntryPair& operand = pairs.back();
     // The status mark of each command.
     Control &conversionMark = marks[0], &differenceMark = marks[1], &arithmeticMark = marks[2], &elapsedMark = marks[3];
-    // In the order of Unit: dhms, day, hour, min, sec.
-    ControlArray unitOptions{form, {"Option3", "Option4", "Option5", "Option6", "Option7"}};
     Control &plus = form("Option8"), &minus = form("Option9"), &result = form("Text6");
     Control &cmdCalc = form("cmdCalc"), &cmdClear = form("cmdClear"), &cmdManu = form("cmdManu");
     Control &cmdKeika = form("cmdKeika"), &cmdClearK = form("cmdClearK");
     Control &cmdConvert = form("cmdConvert"), &cmdClearV = form("cmdClearV");
     Control &cmdCalcT = form("cmdCalcT"), &cmdClearT = form("cmdClearT");
-    // What one window has and the other lacks: the section titles and the switches between them.
+    // What one window has and the other lacks: the section titles with the command each runs
+    // (arithmetic, moment difference, conversion), and the switches between the windows.
     ControlArray titles{form, "Label4", full ? 3 : 0};
+    ControlArray titleCommands{form, {"cmdCalcT", "cmdCalc", "cmdConvert"}};
     Control* cmd2Mini = full ? &form("cmd2Mini") : nullptr;
     Control* cmd2Big = full ? nullptr : &form("cmd2Big");
 
-    // The entry of a moment field or of its year box, and the entry of the other moment.
-    const MomentEntry& EntryOf(const Control& box) const {
-        return &box == &moment1.moment || &box == &moment1.year ? moment1 : moment2;
-    }
     const MomentEntry& Other(const MomentEntry& entry) const { return &entry == &moment1 ? moment2 : moment1; }
-    // Every field with a twin: the units from day to sec, then the operand.
-    std::array<const EntryPair*, 5> Pairs() const {
-        return {&unitPairs[0], &unitPairs[1], &unitPairs[2], &unitPairs[3], &operand};
-    }
+    // The pairs of the units from day to sec.
+    std::span<const EntryPair> UnitPairs() const { return {pairs.data(), pairs.size() - 1}; }
     // The pair of a field or of a twin; null for the dhms field, which has no twin.
     const EntryPair* PairOf(const Control& c) const {
-        for (const EntryPair* pair : Pairs())
-            if (&c == &pair->field || &c == &pair->twin) return pair;
+        for (const EntryPair& pair : pairs)
+            if (&c == &pair.field || &c == &pair.twin) return &pair;
         return nullptr;
     }
-    Control& Field(Unit unit) const { return unit == Unit::Dhms ? dhms : unitPairs[static_cast<int>(unit) - 1].field; }
-    Control& Option(Unit unit) const { return unitOptions[static_cast<int>(unit)]; }
+    Control& Field(Unit unit) const { return units[static_cast<std::size_t>(unit)].field; }
+    Control& Option(Unit unit) const { return units[static_cast<std::size_t>(unit)].option; }
     // The unit whose entry field this is; nullopt for the operand.
     std::optional<Unit> UnitOf(const Control& field) const {
-        for (Unit unit : kUnits)
-            if (&field == &Field(unit)) return unit;
+        for (const UnitControls& u : units)
+            if (&field == &u.field) return u.unit;
         return std::nullopt;
     }
-    static constexpr Unit kUnits[] = {Unit::Dhms, Unit::Day, Unit::Hour, Unit::Min, Unit::Sec};
 
 private:
-    // The entry field Text9(i), 1 to 5, with its twin Text7(i - 1).
-    EntryPair Pair(int fieldIndex) const { return {fields[fieldIndex], twins[fieldIndex - 1]}; }
+    std::vector<UnitControls> Units() const {
+        std::vector<UnitControls> all;
+        for (const UnitRow& row : kUnitRows) all.push_back({row.unit, form(row.option), fields[row.field]});
+        return all;
+    }
+    std::vector<EntryPair> Pairs() const {
+        std::vector<EntryPair> all;
+        for (const UnitRow& row : kUnitRows)
+            if (row.twin != kNoIndex) all.push_back({fields[row.field], twins[row.twin]});
+        all.push_back({fields[5], twins[4]});
+        return all;
+    }
 };
 
 class CalculatorWindow : public Window {
@@ -106,10 +119,10 @@ public:
     void cmdManu_Click();
 
     // Moment section.
-    void Text8_GotFocus(int Index);
-    void Text8_KeyDown(int Index, Key KeyCode, Modifiers Shift);
-    void Text8_LostFocus(int Index);
-    void Text8_DblClick(int Index);
+    void Text8_GotFocus();
+    void Text8_KeyDown(const MomentEntry& entry, MomentBox box, Key KeyCode, Modifiers Shift);
+    void Text8_LostFocus(const MomentEntry& entry, MomentBox box);
+    void Text8_DblClick(const MomentEntry& entry, MomentBox box);
     void cmdClearK_Click();
     void cmdCalc_Click();
     void cmdKeika_Click();
@@ -145,6 +158,8 @@ private:
         void (*run)(CalculatorWindow&, const EventArgs&);
     };
     static std::vector<HandlerRoute> RoutesOf(const CalculatorControls& c);
+    // The moment entry at the index of a route of the moment fields or of the year boxes.
+    const MomentEntry& EntryAt(const EventArgs& args) const { return c_.entries[args.index]; }
     // The route of the control's event, with the control's index among its controls.
     std::pair<const HandlerRoute*, int> RouteOf(const Control& control, ControlEvent event) const;
     void Route(const Control& control, ControlEvent event, Key key = Key::Other, Modifiers modifiers = Modifiers::None);
@@ -158,7 +173,6 @@ private:
     // Shows the operand field, which the twin may have hidden, and gives it the focus.
     void ShowOperand();
     Unit SelectedUnit() const;
-    Control& UnitField(Unit unit) const { return c_.Field(unit); }
     // Whether the dhms field and the four unit twins all hold the empty text.
     bool ConversionSectionEmpty() const;
 

@@ -1,5 +1,6 @@
 // The full calculator window as designed: one row per control, in drawing order from top to bottom.
 #include "ui/design.h"
+#include "ui/unit_table.h"
 
 namespace zel {
 namespace {
@@ -40,25 +41,25 @@ constexpr DesignRow kRows[] = {
     {"Label1", 8, Kind::Label, u"[分]単位で表示/計算 →", {1080, 3510, 2175, 195}, kKindDefault, kKindDefault, {9.75, false}, 9, kAutoSize | kTransparent, ""},
     {"Label1", 9, Kind::Label, u"[秒]単位で表示/計算 →", {1095, 3885, 2175, 195}, kKindDefault, kKindDefault, {9.75, false}, 10, kAutoSize | kTransparent, ""},
     {"Frame2", kNoIndex, Kind::Frame, u"", {3420, 2145, 420, 2025}, kKindDefault, kKindDefault, {}, 11, 0, "", u"単位"},
-    {"Option3", kNoIndex, Kind::Option, u"", {120, 195, 225, 195}, kKindDefault, kKindDefault, {}, 12, 0, "Frame2", u"dhms"},
-    {"Option4", kNoIndex, Kind::Option, u"", {105, 615, 225, 240}, kKindDefault, kKindDefault, {}, 13, 0, "Frame2", u"day"},
-    {"Option5", kNoIndex, Kind::Option, u"", {105, 960, 210, 240}, kKindDefault, kKindDefault, {}, 14, kSelected, "Frame2", u"hour"},
-    {"Option6", kNoIndex, Kind::Option, u"", {105, 1355, 195, 240}, kKindDefault, kKindDefault, {}, 15, 0, "Frame2", u"min"},
-    {"Option7", kNoIndex, Kind::Option, u"", {105, 1700, 195, 240}, kKindDefault, kKindDefault, {}, 16, 0, "Frame2", u"sec"},
-    {"Text9", 0, Kind::TextBox, u"", {4050, 2235, 2010, 360}, kKindDefault, kKindDefault, {12, true}, 57, 0, "", u"dhms"},
-    {"Label1", 21, Kind::Label, u"dhms", {6120, 2340, 480, 225}, kKindDefault, kKindDefault, {11.25, false}, 64, kAutoSize | kTransparent, ""},
-    {"Text9", 1, Kind::TextBox, u"", {3900, 2715, 2160, 360}, kKindDefault, kLightYellow, {12, true}, 58, 0, "", u"day"},
-    {"Text9", 2, Kind::TextBox, u"", {3900, 3060, 2160, 360}, kKindDefault, kLightYellow, {12, true}, 59, 0, "", u"hour"},
-    {"Text9", 3, Kind::TextBox, u"", {3900, 3405, 2160, 360}, kKindDefault, kLightYellow, {12, true}, 60, 0, "", u"min"},
-    {"Text9", 4, Kind::TextBox, u"", {3900, 3750, 2160, 360}, kKindDefault, kLightYellow, {12, true}, 61, 0, "", u"sec"},
-    {"Label1", 2, Kind::Label, u"day", {6150, 2745, 360, 225}, kKindDefault, kKindDefault, {11.25, false}, 2, kAutoSize | kTransparent, ""},
-    {"Label1", 3, Kind::Label, u"hour", {6150, 3120, 480, 225}, kKindDefault, kKindDefault, {11.25, false}, 3, kAutoSize | kTransparent, ""},
-    {"Label1", 4, Kind::Label, u"min", {6150, 3450, 360, 225}, kKindDefault, kKindDefault, {11.25, false}, 4, kAutoSize | kTransparent, ""},
-    {"Label1", 5, Kind::Label, u"sec", {6150, 3810, 360, 225}, kKindDefault, kKindDefault, {11.25, false}, 5, kAutoSize | kTransparent, ""},
-    {"Text7", 0, Kind::TextBox, u"", {3900, 2715, 2160, 360}, kKindDefault, kKindDefault, {12, true}, 31, kHidden | kMultiLine | kRightAligned, "", u"day"},
-    {"Text7", 1, Kind::TextBox, u"", {3900, 3060, 2160, 360}, kKindDefault, kKindDefault, {12, true}, 32, kHidden | kMultiLine | kRightAligned, "", u"hour"},
-    {"Text7", 2, Kind::TextBox, u"", {3900, 3405, 2160, 360}, kKindDefault, kKindDefault, {12, true}, 33, kHidden | kMultiLine | kRightAligned, "", u"min"},
-    {"Text7", 3, Kind::TextBox, u"", {3900, 3750, 2160, 360}, kKindDefault, kKindDefault, {12, true}, 34, kHidden | kMultiLine | kRightAligned, "", u"sec"},
+    {"Option3", kNoIndex, Kind::Option, u"", {120, 195, 225, 195}, kKindDefault, kKindDefault, {}, 12, 0, "Frame2", UnitCaption(Unit::Dhms)},
+    {"Option4", kNoIndex, Kind::Option, u"", {105, 615, 225, 240}, kKindDefault, kKindDefault, {}, 13, 0, "Frame2", UnitCaption(Unit::Day)},
+    {"Option5", kNoIndex, Kind::Option, u"", {105, 960, 210, 240}, kKindDefault, kKindDefault, {}, 14, kSelected, "Frame2", UnitCaption(Unit::Hour)},
+    {"Option6", kNoIndex, Kind::Option, u"", {105, 1355, 195, 240}, kKindDefault, kKindDefault, {}, 15, 0, "Frame2", UnitCaption(Unit::Min)},
+    {"Option7", kNoIndex, Kind::Option, u"", {105, 1700, 195, 240}, kKindDefault, kKindDefault, {}, 16, 0, "Frame2", UnitCaption(Unit::Sec)},
+    {"Text9", 0, Kind::TextBox, u"", {4050, 2235, 2010, 360}, kKindDefault, kKindDefault, {12, true}, 57, 0, "", UnitCaption(Unit::Dhms)},
+    {"Label1", 21, Kind::Label, UnitCaption(Unit::Dhms), {6120, 2340, 480, 225}, kKindDefault, kKindDefault, {11.25, false}, 64, kAutoSize | kTransparent, ""},
+    {"Text9", 1, Kind::TextBox, u"", {3900, 2715, 2160, 360}, kKindDefault, kLightYellow, {12, true}, 58, 0, "", UnitCaption(Unit::Day)},
+    {"Text9", 2, Kind::TextBox, u"", {3900, 3060, 2160, 360}, kKindDefault, kLightYellow, {12, true}, 59, 0, "", UnitCaption(Unit::Hour)},
+    {"Text9", 3, Kind::TextBox, u"", {3900, 3405, 2160, 360}, kKindDefault, kLightYellow, {12, true}, 60, 0, "", UnitCaption(Unit::Min)},
+    {"Text9", 4, Kind::TextBox, u"", {3900, 3750, 2160, 360}, kKindDefault, kLightYellow, {12, true}, 61, 0, "", UnitCaption(Unit::Sec)},
+    {"Label1", 2, Kind::Label, UnitCaption(Unit::Day), {6150, 2745, 360, 225}, kKindDefault, kKindDefault, {11.25, false}, 2, kAutoSize | kTransparent, ""},
+    {"Label1", 3, Kind::Label, UnitCaption(Unit::Hour), {6150, 3120, 480, 225}, kKindDefault, kKindDefault, {11.25, false}, 3, kAutoSize | kTransparent, ""},
+    {"Label1", 4, Kind::Label, UnitCaption(Unit::Min), {6150, 3450, 360, 225}, kKindDefault, kKindDefault, {11.25, false}, 4, kAutoSize | kTransparent, ""},
+    {"Label1", 5, Kind::Label, UnitCaption(Unit::Sec), {6150, 3810, 360, 225}, kKindDefault, kKindDefault, {11.25, false}, 5, kAutoSize | kTransparent, ""},
+    {"Text7", 0, Kind::TextBox, u"", {3900, 2715, 2160, 360}, kKindDefault, kKindDefault, {12, true}, 31, kHidden | kMultiLine | kRightAligned, "", UnitCaption(Unit::Day)},
+    {"Text7", 1, Kind::TextBox, u"", {3900, 3060, 2160, 360}, kKindDefault, kKindDefault, {12, true}, 32, kHidden | kMultiLine | kRightAligned, "", UnitCaption(Unit::Hour)},
+    {"Text7", 2, Kind::TextBox, u"", {3900, 3405, 2160, 360}, kKindDefault, kKindDefault, {12, true}, 33, kHidden | kMultiLine | kRightAligned, "", UnitCaption(Unit::Min)},
+    {"Text7", 3, Kind::TextBox, u"", {3900, 3750, 2160, 360}, kKindDefault, kKindDefault, {12, true}, 34, kHidden | kMultiLine | kRightAligned, "", UnitCaption(Unit::Sec)},
     {"Label4", 0, Kind::Label, u" 時間計算部 ", {60, 4395, 1575, 270}, kWindowText, kWindowBack, {12, true}, 18, kSingleBorder | kAutoSize | kFlat, ""},
     {"Label1", 13, Kind::Label, u"--上のオプション点灯部とこの枠↓の和差を計算します。", {1710, 4470, 4680, 180}, kGrey, kKindDefault, {9, false}, 45, kAutoSize | kTransparent, ""},
     {"cmdCalcT", kNoIndex, Kind::Button, u"和差", {60, 4815, 825, 390}, kKindDefault, kKindDefault, {11.25, false}, 27, 0, ""},
@@ -69,12 +70,13 @@ constexpr DesignRow kRows[] = {
     {"Option9", kNoIndex, Kind::Option, u"", {435, 195, 225, 225}, kKindDefault, kKindDefault, {}, 21, 0, "Frame3", u"-"},
     {"Text9", 5, Kind::TextBox, u"", {3930, 4860, 2160, 360}, kKindDefault, kLightYellow, {12, true}, 62, 0, "", u"和差の入力"},
     {"Text7", 4, Kind::TextBox, u"", {3930, 4860, 2160, 360}, kKindDefault, kKindDefault, {12, true}, 35, kHidden | kMultiLine | kRightAligned, "", u"和差の入力"},
-    {"Label5", 0, Kind::Label, u"hour", {6135, 4860, 465, 270}, kKindDefault, kKindDefault, {11.25, false}, 25, kTransparent, ""},
+    {"Label5", 0, Kind::Label, UnitCaption(Unit::Hour), {6135, 4860, 465, 270}, kKindDefault, kKindDefault, {11.25, false}, 25, kTransparent, ""},
     {"Line1", kNoIndex, Kind::Line, u"", {75, 5265, 6345, 5265}, kKindDefault, kKindDefault, {}, kNoTab, 0, "", u"区切り線"},
     {"Text6", kNoIndex, Kind::TextBox, u"", {3915, 5325, 2160, 375}, kKindDefault, kKindDefault, {12, true}, 17, kMultiLine | kRightAligned, "", u"和差の結果"},
-    {"Label5", 1, Kind::Label, u"hour", {6135, 5430, 465, 270}, kKindDefault, kKindDefault, {11.25, false}, 26, kTransparent, ""},
+    {"Label5", 1, Kind::Label, UnitCaption(Unit::Hour), {6135, 5430, 465, 270}, kKindDefault, kKindDefault, {11.25, false}, 26, kTransparent, ""},
     {"cmd2Mini", kNoIndex, Kind::Button, u"→Mini", {45, 5490, 870, 315}, kKindDefault, kKindDefault, {9.75, false}, 28, 0, ""},
 };
+static_assert(FollowsUnitTable(kRows), "the units' options, fields and twins are those of kUnitRows");
 
 constexpr WindowDesign kDesign{
     "ZelvorinF1", u"Zelvorin（時間計算電卓） 12bn", 6705, 5850, {12, false}, false, true, true, kRows};

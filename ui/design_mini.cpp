@@ -1,5 +1,6 @@
 // The mini calculator window as designed: one row per control, in drawing order from top to bottom.
 #include "ui/design.h"
+#include "ui/unit_table.h"
 
 namespace zel {
 namespace {
@@ -26,25 +27,25 @@ constexpr DesignRow kRows[] = {
     {"Label6", 0, Kind::Label, u"未", {630, 1530, 180, 180}, kRed, kKindDefault, {}, 27, kAutoSize | kTransparent, "", u"", u"変換の状態"},
     {"cmdClearV", kNoIndex, Kind::Button, u"C", {915, 1485, 270, 255}, kKindDefault, kKindDefault, {}, 26, 0, ""},
     {"Frame2", kNoIndex, Kind::Frame, u"", {1545, 1020, 345, 1470}, kKindDefault, kKindDefault, {}, 1, 0, "", u"単位"},
-    {"Option3", kNoIndex, Kind::Option, u"", {75, 135, 225, 210}, kKindDefault, kKindDefault, {}, 2, 0, "Frame2", u"dhms"},
-    {"Option4", kNoIndex, Kind::Option, u"", {75, 420, 225, 210}, kKindDefault, kKindDefault, {}, 3, 0, "Frame2", u"day"},
-    {"Option5", kNoIndex, Kind::Option, u"", {75, 675, 240, 210}, kKindDefault, kKindDefault, {}, 4, kSelected, "Frame2", u"hour"},
-    {"Option6", kNoIndex, Kind::Option, u"", {75, 900, 210, 255}, kKindDefault, kKindDefault, {}, 5, 0, "Frame2", u"min"},
-    {"Option7", kNoIndex, Kind::Option, u"", {75, 1185, 210, 240}, kKindDefault, kKindDefault, {}, 6, 0, "Frame2", u"sec"},
-    {"Text9", 0, Kind::TextBox, u"", {2120, 1080, 1550, 285}, kKindDefault, kKindDefault, {9.75, false}, 44, 0, "", u"dhms"},
-    {"Label2", 4, Kind::Label, u"dhms", {3695, 1170, 360, 180}, kKindDefault, kKindDefault, {}, 50, kAutoSize | kTransparent, ""},
-    {"Text9", 1, Kind::TextBox, u"", {1965, 1365, 1700, 285}, kKindDefault, kLightYellow, {9.75, false}, 45, 0, "", u"day"},
-    {"Text9", 2, Kind::TextBox, u"", {1965, 1635, 1700, 285}, kKindDefault, kLightYellow, {9.75, false}, 46, 0, "", u"hour"},
-    {"Text9", 3, Kind::TextBox, u"", {1965, 1905, 1700, 285}, kKindDefault, kLightYellow, {9.75, false}, 47, 0, "", u"min"},
-    {"Text9", 4, Kind::TextBox, u"", {1965, 2160, 1700, 285}, kKindDefault, kLightYellow, {9.75, false}, 48, 0, "", u"sec"},
-    {"Label2", 0, Kind::Label, u"day", {3695, 1410, 300, 180}, kKindDefault, kKindDefault, {}, 16, kTransparent, ""},
-    {"Label2", 1, Kind::Label, u"hour", {3695, 1725, 360, 180}, kKindDefault, kKindDefault, {}, 17, kAutoSize | kTransparent, ""},
-    {"Label2", 2, Kind::Label, u"min", {3695, 1950, 300, 180}, kKindDefault, kKindDefault, {}, 18, kTransparent, ""},
-    {"Label2", 3, Kind::Label, u"sec", {3695, 2205, 300, 180}, kKindDefault, kKindDefault, {}, 19, kTransparent, ""},
-    {"Text7", 0, Kind::TextBox, u"", {1965, 1365, 1700, 285}, kKindDefault, kKindDefault, {9.75, false}, 28, kHidden | kMultiLine | kRightAligned, "", u"day"},
-    {"Text7", 1, Kind::TextBox, u"", {1965, 1635, 1700, 285}, kKindDefault, kKindDefault, {9.75, false}, 29, kHidden | kMultiLine | kRightAligned, "", u"hour"},
-    {"Text7", 2, Kind::TextBox, u"", {1965, 1905, 1700, 285}, kKindDefault, kKindDefault, {9.75, false}, 30, kHidden | kMultiLine | kRightAligned, "", u"min"},
-    {"Text7", 3, Kind::TextBox, u"", {1965, 2160, 1700, 285}, kKindDefault, kKindDefault, {9.75, false}, 31, kHidden | kMultiLine | kRightAligned, "", u"sec"},
+    {"Option3", kNoIndex, Kind::Option, u"", {75, 135, 225, 210}, kKindDefault, kKindDefault, {}, 2, 0, "Frame2", UnitCaption(Unit::Dhms)},
+    {"Option4", kNoIndex, Kind::Option, u"", {75, 420, 225, 210}, kKindDefault, kKindDefault, {}, 3, 0, "Frame2", UnitCaption(Unit::Day)},
+    {"Option5", kNoIndex, Kind::Option, u"", {75, 675, 240, 210}, kKindDefault, kKindDefault, {}, 4, kSelected, "Frame2", UnitCaption(Unit::Hour)},
+    {"Option6", kNoIndex, Kind::Option, u"", {75, 900, 210, 255}, kKindDefault, kKindDefault, {}, 5, 0, "Frame2", UnitCaption(Unit::Min)},
+    {"Option7", kNoIndex, Kind::Option, u"", {75, 1185, 210, 240}, kKindDefault, kKindDefault, {}, 6, 0, "Frame2", UnitCaption(Unit::Sec)},
+    {"Text9", 0, Kind::TextBox, u"", {2120, 1080, 1550, 285}, kKindDefault, kKindDefault, {9.75, false}, 44, 0, "", UnitCaption(Unit::Dhms)},
+    {"Label2", 4, Kind::Label, UnitCaption(Unit::Dhms), {3695, 1170, 360, 180}, kKindDefault, kKindDefault, {}, 50, kAutoSize | kTransparent, ""},
+    {"Text9", 1, Kind::TextBox, u"", {1965, 1365, 1700, 285}, kKindDefault, kLightYellow, {9.75, false}, 45, 0, "", UnitCaption(Unit::Day)},
+    {"Text9", 2, Kind::TextBox, u"", {1965, 1635, 1700, 285}, kKindDefault, kLightYellow, {9.75, false}, 46, 0, "", UnitCaption(Unit::Hour)},
+    {"Text9", 3, Kind::TextBox, u"", {1965, 1905, 1700, 285}, kKindDefault, kLightYellow, {9.75, false}, 47, 0, "", UnitCaption(Unit::Min)},
+    {"Text9", 4, Kind::TextBox, u"", {1965, 2160, 1700, 285}, kKindDefault, kLightYellow, {9.75, false}, 48, 0, "", UnitCaption(Unit::Sec)},
+    {"Label2", 0, Kind::Label, UnitCaption(Unit::Day), {3695, 1410, 300, 180}, kKindDefault, kKindDefault, {}, 16, kTransparent, ""},
+    {"Label2", 1, Kind::Label, UnitCaption(Unit::Hour), {3695, 1725, 360, 180}, kKindDefault, kKindDefault, {}, 17, kAutoSize | kTransparent, ""},
+    {"Label2", 2, Kind::Label, UnitCaption(Unit::Min), {3695, 1950, 300, 180}, kKindDefault, kKindDefault, {}, 18, kTransparent, ""},
+    {"Label2", 3, Kind::Label, UnitCaption(Unit::Sec), {3695, 2205, 300, 180}, kKindDefault, kKindDefault, {}, 19, kTransparent, ""},
+    {"Text7", 0, Kind::TextBox, u"", {1965, 1365, 1700, 285}, kKindDefault, kKindDefault, {9.75, false}, 28, kHidden | kMultiLine | kRightAligned, "", UnitCaption(Unit::Day)},
+    {"Text7", 1, Kind::TextBox, u"", {1965, 1635, 1700, 285}, kKindDefault, kKindDefault, {9.75, false}, 29, kHidden | kMultiLine | kRightAligned, "", UnitCaption(Unit::Hour)},
+    {"Text7", 2, Kind::TextBox, u"", {1965, 1905, 1700, 285}, kKindDefault, kKindDefault, {9.75, false}, 30, kHidden | kMultiLine | kRightAligned, "", UnitCaption(Unit::Min)},
+    {"Text7", 3, Kind::TextBox, u"", {1965, 2160, 1700, 285}, kKindDefault, kKindDefault, {9.75, false}, 31, kHidden | kMultiLine | kRightAligned, "", UnitCaption(Unit::Sec)},
     {"Label3", 2, Kind::Label, u" 時間計算 ", {30, 2505, 930, 210}, kWindowText, kWindowBack, {}, 38, kSingleBorder | kAutoSize | kFlat, ""},
     {"cmdCalcT", kNoIndex, Kind::Button, u"和差", {45, 2820, 540, 285}, kKindDefault, kKindDefault, {}, 12, 0, ""},
     {"Label6", 2, Kind::Label, u"未", {585, 2895, 180, 180}, kRed, kKindDefault, {}, 34, kAutoSize | kTransparent, "", u"", u"和差の状態"},
@@ -60,6 +61,7 @@ constexpr DesignRow kRows[] = {
     {"Label5", 1, Kind::Label, u"hr", {3695, 3255, 180, 180}, kKindDefault, kKindDefault, {}, 24, kAutoSize | kTransparent, ""},
     {"cmd2Big", kNoIndex, Kind::Button, u"→Big", {30, 3300, 705, 255}, kKindDefault, kKindDefault, {}, 25, 0, ""},
 };
+static_assert(FollowsUnitTable(kRows), "the units' options, fields and twins are those of kUnitRows");
 
 constexpr WindowDesign kDesign{
     "ZelvorinF2", u"Zelvorin", 4140, 3570, {9, false}, false, true, true, kRows};

@@ -205,7 +205,9 @@ bool Program::FocusByClick(const ControlId& id) {
 namespace {
 // The name of a mouse button in the trace: none for the left one.
 std::string ButtonSuffix(MouseButton button) {
-    return button == MouseButton::Left ? "" : " " + std::string(ButtonName(button));
+    std::string suffix;
+    if (button != MouseButton::Left) suffix.append(" ").append(ButtonName(button));
+    return suffix;
 }
 }  // namespace
 

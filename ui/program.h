@@ -65,6 +65,8 @@ public:
     // The user replaced `removed` characters at `at` with `inserted`: an edit whose cost does not
     // grow with the text, for boxes that may hold long texts. Positions past the end are clamped.
     void UserEdit(const ControlId& id, std::size_t at, std::size_t removed, std::u16string_view inserted);
+    // A key or a mouse button answered a message box: the focus cues follow that input, as any other.
+    void UserAnsweredMessage(bool byKey) { keyboardCues_ = byKey; }
     // The close box of the calculator window and of the manual window.
     void UserClose();
     void UserCloseManual();

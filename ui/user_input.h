@@ -17,7 +17,8 @@
 // from it) and double-clicked; a key down on the focused control; a text box's edits (UserType,
 // UserEdit); the close boxes (UserClose, UserCloseManual); the manual's new outer size
 // (UserResizeManual). The mouse and key events return what the toolkit does next (Toolkit). While
-// a handler runs (its message box is up), and in a window the manual blocks, input reaches nothing.
+// a handler runs (its message box is up), and in a window the manual blocks, input reaches no
+// control; a key or a press that answers a message box is still told (UserAnsweredMessage).
 //
 // Mirroring. After every event the view brings each control's state onto its widget: text or
 // caption, visibility, foreground and background colour, an option's selection, rectangle, drawing

@@ -52,6 +52,7 @@ TEST(NormaliseDhmsEntry, RejectedForms) {
         u"23 13:145:06",   // three-digit minutes
         u"23 13:45:6x",    // letter inside the time text
         u"23 .50000",      // hours not whole
+        u"23 1200.5",      // seconds not whole
         u"23 -10000",      // negative hours
         u"0000 24:00:00",  // a whole day is no time of day
     };

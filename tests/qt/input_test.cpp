@@ -18,6 +18,7 @@
 
 #include "core/text.h"
 #include "tests/qt/harness.h"
+#include "tests/support/qt_text.h"
 #include "ui/manual/manual_window.h"
 #include "ui/qt/appearance.h"
 #include "ui/qt/desktop_services.h"
@@ -25,8 +26,6 @@
 
 namespace zel::view::test {
 namespace {
-
-std::string IdOf(const DesignRow& row) { return ControlId{std::string(row.name), row.index}.ToString(); }
 
 // Presses Tab once for each control of `forward`, then Shift+Tab once for each of `backward`:
 // Qt's focus and the layer's go to each in turn, and no message box appears.
@@ -220,7 +219,9 @@ TEST(Input, TheKeyThatAnswersAMessageBoxShowsTheFocusRing) {
         const auto* ring = desk.calculator()->findChild<QFocusFrame*>();
         ASSERT_NE(ring, nullptr);
         EXPECT_EQ(ring->isVisible(), byKey);
-        if (byKey) EXPECT_TRUE(ring->geometry().contains(button->geometry()));
+        if (byKey) {
+            EXPECT_TRUE(ring->geometry().contains(button->geometry()));
+        }
     }
 }
 

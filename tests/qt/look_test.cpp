@@ -2,7 +2,8 @@
 // colour scheme the desktop hands the program (tests/qt/desktops runs this under each of them):
 // every text of both calculator windows, the manual and a message box stands out from its
 // background by 4.5:1 at least, the design's own grey, red and blue texts by 3:1; each text is
-// as tall as its font draws it; every option circle is whole.
+// as tall as its font draws it; every option circle is whole. CTest runs it at QT_SCALE_FACTOR
+// 1, 1.5 and 2.
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
@@ -11,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QTimer>
 
@@ -25,6 +27,7 @@ namespace {
 
 // The pixels of an area that differ from its commonest colour (its background).
 struct Ink {
+    QColor back;          // the commonest colour
     double contrast = 1;  // of the pixel that stands out most
     QRect box;            // where the differing pixels lie, in the area's device pixels
 };
@@ -38,9 +41,10 @@ Ink InkIn(const QImage& shot, const QRect& area) {
                           return a.second < b.second;
                       })->first);
     Ink ink;
+    ink.back = back;
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x) {
-            const double contrast = ContrastRatio(back, QColor(shot.pixel(x, y)));
+            const double contrast = ContrastRatio(ink.back, QColor(shot.pixel(x, y)));
             ink.contrast = std::max(ink.contrast, contrast);
             if (contrast >= 1.5) ink.box |= QRect(x, y, 1, 1);
         }
@@ -75,17 +79,45 @@ void CheckTexts(QWidget* top, const std::function<bool(QWidget*)>& designColoure
     }
 }
 
-// Every option's circle whole: as wide as it is high, and as large as the style draws it.
+// Every option's circle whole: as wide as it is high, as large as the style draws it, and its ring
+// as strong on each of the four sides as on the strongest. Where the control's edge cuts a circle,
+// the outermost lines of its pixels cross the inside of the ring, or the ring's outer fringe only:
+// in the middle of that side, the two outermost lines with ink hold no pixel as dark as the ring.
 void CheckOptions(QWidget* top) {
     const QImage shot = top->grab().toImage();
     const qreal scale = top->devicePixelRatioF();
     for (auto* option : top->findChildren<QRadioButton*>()) {
         if (!option->isVisible()) continue;
-        const QRect r(option->mapTo(top, QPoint()), option->size());
-        const QRect circle = InkIn(shot, QRect((QPointF(r.topLeft()) * scale).toPoint(), r.size() * scale)).box;
+        const std::string id = top->objectName().toStdString() + " " + option->objectName().toStdString();
+        // Where the style draws the circle, as far as the control shows it (a frame's border may
+        // run through the rest of the control).
+        QStyleOptionButton drawn;
+        drawn.initFrom(option);
+        const QRect indicator = option->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &drawn, option);
+        const QRect r((indicator & option->rect()).translated(option->mapTo(top, QPoint())));
+        const Ink ink = InkIn(shot, QRect((QPointF(r.topLeft()) * scale).toPoint(), r.size() * scale));
+        const QRect circle = ink.box;
         const int size = option->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight, nullptr, option);
-        EXPECT_LE(std::abs(circle.width() - circle.height()), 1) << option->objectName().toStdString();
-        EXPECT_GE(circle.height() / scale, size - 1) << option->objectName().toStdString();
+        EXPECT_LE(std::abs(circle.width() - circle.height()), 1) << id;
+        EXPECT_GE(circle.height() / scale, size - 1) << id;
+        const QPoint centre = circle.center();
+        const int band = qRound(scale);  // a logical pixel either side of the middle
+        const std::pair<const char*, QRect> sides[] = {
+            {"top", QRect(centre.x() - band, circle.top(), 2 * band + 1, 2)},
+            {"bottom", QRect(centre.x() - band, circle.bottom() - 1, 2 * band + 1, 2)},
+            {"left", QRect(circle.left(), centre.y() - band, 2, 2 * band + 1)},
+            {"right", QRect(circle.right() - 1, centre.y() - band, 2, 2 * band + 1)},
+        };
+        std::map<std::string, double> ring;
+        for (const auto& [side, lines] : sides)
+            for (int y = lines.top(); y <= lines.bottom(); ++y)
+                for (int x = lines.left(); x <= lines.right(); ++x)
+                    ring[side] = std::max(ring[side], ContrastRatio(ink.back, QColor(shot.pixel(x, y))));
+        const double strongest = std::max_element(ring.begin(), ring.end(), [](auto& a, auto& b) {
+                                     return a.second < b.second;
+                                 })->second;
+        for (const auto& [side, contrast] : ring)
+            EXPECT_GE(contrast, 0.9 * strongest) << id << " " << side << " at " << scale;
     }
 }
 

@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "tests/qt/harness.h"
+#include "tests/support/qt_text.h"
 #include "ui/manual/manual_window.h"
 #include "ui/manual/usage_text.h"
 #include "ui/messages.h"
@@ -15,8 +16,6 @@
 
 namespace zel::view::test {
 namespace {
-
-QString Q(std::u16string_view text) { return QString::fromStdU16String(std::u16string(text)); }
 
 TEST(Windows, SwitchingOpensAFreshCentredWindowEachTimeWithoutAsking) {
     Desk desk;

@@ -18,6 +18,7 @@
 #include "core/text.h"
 #include "tests/support/env_number.h"
 #include "tests/support/fake_services.h"
+#include "tests/support/shown_text.h"
 #include "ui/keys.h"
 #include "ui/manual/manual_window.h"
 #include "ui/messages.h"
@@ -47,24 +48,6 @@ struct Event {
         return s.append(answerOk ? "" : " (Cancel)");
     }
 };
-
-bool IsHighSurrogate(char16_t c) { return (c & 0xFC00) == 0xD800; }
-bool IsLowSurrogate(char16_t c) { return (c & 0xFC00) == 0xDC00; }
-
-bool HasLoneSurrogate(std::u16string_view text) {
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (IsLowSurrogate(text[i])) return true;
-        if (IsHighSurrogate(text[i]) && (++i == text.size() || !IsLowSurrogate(text[i]))) return true;
-    }
-    return false;
-}
-
-// "inf" or "nan" in any case, as number formatters write an infinity or a NaN.
-bool ShowsInfOrNan(std::u16string text) {
-    for (char16_t& c : text)
-        if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c - u'A' + u'a');
-    return text.find(u"inf") != std::u16string::npos || text.find(u"nan") != std::u16string::npos;
-}
 
 // Typing at a caret, as an editor does it: removes `shift` code units at the position `key`
 // folds to and inserts the fragment there, never splitting a surrogate pair.

@@ -258,7 +258,8 @@ LocalDateTime ParseClock(const std::string& date, const std::string& time) {
 // The mouse button named at t[at], left when the line ends before it (`trailing` words after it
 // are the caller's).
 MouseButton Button(const Tokens& t, std::size_t at, std::size_t trailing = 0) {
-    if (t.size() < 2 || t.size() > at + 1 + trailing) throw ParseError{"expected a control and at most a button"};
+    if (t.size() < at + trailing || t.size() > at + 1 + trailing)
+        throw ParseError{"expected a control and at most a button"};
     if (t.size() == at + trailing) return MouseButton::Left;
     for (const MouseButton button : {MouseButton::Right, MouseButton::Middle})
         if (t[at].text == ButtonName(button)) return button;

@@ -191,4 +191,17 @@ QString ToDisplayText(std::u16string_view text) {
     return shown;
 }
 
+ColourRoles ColourRolesOf(Kind kind) {
+    switch (kind) {
+        case Kind::TextBox: return {QPalette::Text, QPalette::Base};
+        case Kind::Button: return {QPalette::ButtonText, QPalette::Button};
+        case Kind::Line: return {QPalette::WindowText, QPalette::NoRole};
+        case Kind::Label:
+        case Kind::Option:
+        case Kind::Frame: return {QPalette::WindowText, QPalette::Window};
+    }
+    return {QPalette::WindowText, QPalette::Window};
+}
+
+
 }  // namespace zel::view

@@ -46,6 +46,13 @@ QFont ControlFont(const WindowDesign& window, const DesignRow& row);
 // Call once after the application object exists and before any window is built.
 void KeepTheDesignsStyleAndPalette();
 
+// The palette roles a control of the kind draws its foreground and background colours in; a line
+// has no background (NoRole).
+struct ColourRoles {
+    QPalette::ColorRole fore, back;
+};
+ColourRoles ColourRolesOf(Kind kind);
+
 // A design colour on this desktop; the system colours come from the palette.
 QColor ToQColor(const Colour& colour, const QPalette& palette);
 

@@ -2,282 +2,19 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QCloseEvent>
-#include <QFontMetrics>
-#include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMimeData>
-#include <QPainter>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QSignalBlocker>
-#include <QStyleOptionFrame>
+#include <QStyle>
 
 #include <algorithm>
-#include <cmath>
-#include <limits>
 #include <numeric>
 #include <utility>
 
 #include "ui/qt/appearance.h"
 
 namespace zel::view {
-
-// ---- TopLevel, LineWidget
-
-void TopLevel::closeEvent(QCloseEvent* event) {
-    event->ignore();
-    if (onClose) onClose();
-}
-
-void TopLevel::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    if (onResize) onResize();
-}
-
-void TopLevel::moveEvent(QMoveEvent* event) {
-    QWidget::moveEvent(event);
-    // A window manager frames a window after it is shown and then moves it.
-    if (frameKnown_ || frameGeometry().size() == size()) return;
-    frameKnown_ = true;
-    if (onFrameKnown) onFrameKnown();
-}
-
-LineWidget::LineWidget(const TwipRect& ends, QWidget* parent) : QWidget(parent), ends_(ends) {}
-
-void LineWidget::paintEvent(QPaintEvent*) {
-    const QRect box = LineBox(ends_);
-    QPainter painter(this);
-    painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
-    painter.drawLine(QPoint(Pixels(ends_.left), Pixels(ends_.top)) - box.topLeft(),
-                     QPoint(Pixels(ends_.width), Pixels(ends_.height)) - box.topLeft());
-}
-
-FieldEdit::FieldEdit(QWidget* parent) : QLineEdit(parent) {
-    setAttribute(Qt::WA_InputMethodEnabled, false);
-    // The layer takes a text of any length: none is cut at Qt's default 32,767 characters.
-    setMaxLength(std::numeric_limits<int>::max());
-    // Qt 6.4.2: a line edit whose caret has never been placed reports it moved when Tab first
-    // brings the focus in, before it reports the focus; a screen reader takes that move for the
-    // focus and never speaks the field's name. The caret is placed once here, while nobody listens.
-    setCursorPosition(0);
-    design_ = font();
-    connect(this, &QLineEdit::textChanged, this, &FieldEdit::FitWhileFocused);
-}
-
-QVariant FieldEdit::inputMethodQuery(Qt::InputMethodQuery query) const {
-    if (query == Qt::ImEnabled) return false;
-    return QLineEdit::inputMethodQuery(query);
-}
-
-namespace {
-// Narrower than this, digits no longer read apart: a text is cut instead.
-constexpr int kNarrowestStretch = 60;
-
-// The font narrowed as far as `text` needs to fit `room`, down to the narrowest stretch.
-QFont FittingFont(QFont font, const QString& text, qreal room) {
-    const qreal natural = QFontMetricsF(font).horizontalAdvance(text);
-    if (natural <= room) return font;
-    // The advance shrinks about as the stretch does: from that estimate, narrower until it fits.
-    for (int stretch = std::max(kNarrowestStretch, static_cast<int>(100 * room / natural));
-         stretch >= kNarrowestStretch; --stretch) {
-        font.setStretch(stretch);
-        if (QFontMetricsF(font).horizontalAdvance(text) <= room) return font;
-    }
-    font.setStretch(kNarrowestStretch);
-    return font;
-}
-
-}  // namespace
-
-QRect FieldEdit::textArea() const {
-    QStyleOptionFrame panel;
-    initStyleOption(&panel);
-    // Where the line edit lays out its line: inside the frame and the text margins, with two
-    // pixels to spare at either end.
-    return style()->subElementRect(QStyle::SE_LineEditContents, &panel, this).marginsRemoved(textMargins())
-        .adjusted(2, 0, -2, 0);
-}
-
-FieldEdit::Shown FieldEdit::shown() const {
-    const QString whole = text();
-    const qreal room = textArea().width();
-    const QFont fitting = FittingFont(design_, whole, room);
-    if (QFontMetricsF(fitting).horizontalAdvance(whole) <= room) return {whole, fitting};
-    return {QFontMetricsF(fitting).elidedText(whole, Qt::ElideMiddle, room), fitting};
-}
-
-void FieldEdit::FitWhileFocused() {
-    const QFont fitting = hasFocus() ? FittingFont(design_, text(), textArea().width()) : design_;
-    if (fitting == font()) return;
-    fitting_ = true;
-    setFont(fitting);
-    fitting_ = false;
-}
-
-void FieldEdit::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::FontChange && !fitting_) design_ = font();
-    QLineEdit::changeEvent(event);
-}
-
-void FieldEdit::focusInEvent(QFocusEvent* event) {
-    QLineEdit::focusInEvent(event);
-    FitWhileFocused();
-}
-
-void FieldEdit::focusOutEvent(QFocusEvent* event) {
-    QLineEdit::focusOutEvent(event);
-    FitWhileFocused();
-}
-
-void FieldEdit::resizeEvent(QResizeEvent* event) {
-    QLineEdit::resizeEvent(event);
-    FitWhileFocused();
-}
-
-bool FieldEdit::event(QEvent* event) {
-    // Asked when the mouse rests on the box: the whole text, if the box cannot show it as it is.
-    if (event->type() == QEvent::ToolTip) {
-        const Shown line = shown();
-        setToolTip(line.font == font() ? QString() : text());
-    }
-    return QLineEdit::event(event);
-}
-
-void FieldEdit::paintEvent(QPaintEvent* event) {
-    // Focused, or with a text that fits, the box is a line edit like any other.
-    if (hasFocus()) {
-        QLineEdit::paintEvent(event);
-        return;
-    }
-    const Shown line = shown();
-    if (line.font == font()) {
-        QLineEdit::paintEvent(event);
-        return;
-    }
-    QPainter painter(this);
-    QStyleOptionFrame panel;
-    initStyleOption(&panel);
-    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
-    const QRect area = textArea();
-    const int height = QFontMetrics(line.font).height();
-    // Centred in height as the line edit centres its own line.
-    const QRect row(area.left(), area.top() + (area.height() - height + 1) / 2, area.width(), height);
-    painter.setClipRect(area);
-    painter.setFont(line.font);
-    painter.setPen(palette().color(QPalette::Text));
-    const Qt::Alignment across = alignment() & Qt::AlignHorizontal_Mask;
-    painter.drawText(row, QStyle::visualAlignment(layoutDirection(), across), line.text);
-}
-
-namespace {
-bool HoldsData(const QMimeData* source) { return source && !source->formats().isEmpty(); }
-}  // namespace
-
-bool TextArea::canInsertFromMimeData(const QMimeData* source) const {
-    return HoldsData(source) && QPlainTextEdit::canInsertFromMimeData(source);
-}
-
-void TextArea::insertFromMimeData(const QMimeData* source) {
-    if (HoldsData(source)) QPlainTextEdit::insertFromMimeData(source);
-}
-
-void FrameBox::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    const QFontMetrics metrics(font());
-    const QString caption = title();
-    const int top = caption.isEmpty() ? 0 : metrics.height() / 2;
-    const QRect border = rect().adjusted(0, top, -2, -2);
-    painter.setPen(palette().color(QPalette::Dark));
-    painter.drawRect(border);
-    painter.setPen(palette().color(QPalette::Light));
-    painter.drawRect(border.translated(1, 1));
-    if (caption.isEmpty()) return;
-    const QRect captionBox(6, 0, metrics.horizontalAdvance(caption) + 4, metrics.height());
-    painter.fillRect(captionBox, palette().color(QPalette::Window));
-    painter.setPen(palette().color(QPalette::WindowText));
-    // The caption's strokes start at the frame's top edge: the design places options right under
-    // the caption, and in the mini window's font a caption centred on the top line runs into them.
-    painter.drawText(captionBox.left() + 2, -metrics.tightBoundingRect(caption).top(), caption);
-}
-
-ColourRoles ColourRolesOf(Kind kind) {
-    switch (kind) {
-        case Kind::TextBox: return {QPalette::Text, QPalette::Base};
-        case Kind::Button: return {QPalette::ButtonText, QPalette::Button};
-        case Kind::Line: return {QPalette::WindowText, QPalette::NoRole};
-        case Kind::Label:
-        case Kind::Option:
-        case Kind::Frame: return {QPalette::WindowText, QPalette::Window};
-    }
-    return {QPalette::WindowText, QPalette::Window};
-}
-
-FocusRing::FocusRing(QWidget* top) : QFocusFrame(top) { hide(); }
-
-double ContrastRatio(const QColor& a, const QColor& b) {
-    auto luminance = [](const QColor& colour) {
-        auto linear = [](double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
-        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
-    };
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
-void FocusRing::Surround(QWidget* widget) {
-    if (!widget) {
-        hide();
-        return;
-    }
-    constexpr int kWidth = 2;
-    QWidget* top = parentWidget();
-    const QRect box(widget->mapTo(top, QPoint()), widget->size());
-    const QRect outer = box.adjusted(-kWidth, -kWidth, kWidth, kWidth);
-    QRegion others;
-    for (QWidget* other : top->findChildren<QWidget*>()) {
-        const bool control = other->parentWidget() == top || qobject_cast<QGroupBox*>(other->parentWidget());
-        if (control && other != this && other != widget && other->isVisible() && !other->isAncestorOf(widget))
-            others += QRect(other->mapTo(top, QPoint()), other->size());
-    }
-    // The ring covers no other control: each side lies outside the control where that is free
-    // and within the window, else just inside the control's edge, and leaves out whatever part
-    // of it another control still takes.
-    const auto side = [&](const QRect& outside, const QRect& inside) {
-        return others.intersects(outside) || !top->rect().contains(outside) ? inside : outside;
-    };
-    QRegion ring;
-    ring += side(QRect(outer.left(), outer.top(), outer.width(), kWidth), QRect(box.left(), box.top(), box.width(), kWidth));
-    ring += side(QRect(outer.left(), box.bottom() + 1, outer.width(), kWidth),
-                 QRect(box.left(), box.bottom() + 1 - kWidth, box.width(), kWidth));
-    ring += side(QRect(outer.left(), box.top(), kWidth, box.height()), QRect(box.left(), box.top(), kWidth, box.height()));
-    ring += side(QRect(box.right() + 1, box.top(), kWidth, box.height()),
-                 QRect(box.right() + 1 - kWidth, box.top(), kWidth, box.height()));
-    ring = (ring - others).translated(-outer.topLeft());
-    if (ring.isEmpty()) {  // (an empty mask would show the whole rectangle)
-        hide();
-        return;
-    }
-    if (geometry() != outer) setGeometry(outer);
-    if (mask() != ring) setMask(ring);
-    const auto* area = qobject_cast<const QAbstractScrollArea*>(widget);
-    const QWidget* face = area ? area->viewport() : widget;
-    const QColor back = face->palette().color(face->backgroundRole());
-    const QColor window = top->palette().color(QPalette::Window);
-    auto worst = [&](const QColor& shade) { return std::min(ContrastRatio(shade, back), ContrastRatio(shade, window)); };
-    const QColor colour = worst(Qt::black) >= worst(Qt::white) ? QColor(Qt::black) : QColor(Qt::white);
-    if (colour != colour_) {
-        colour_ = colour;
-        update();
-    }
-    // In front of every control, which a control brought to the front would otherwise cover.
-    if (top->children().constLast() != this) raise();
-    show();
-}
-
-void FocusRing::paintEvent(QPaintEvent*) { QPainter(this).fillRect(rect(), colour_); }
 
 // ---- Building
 
@@ -317,7 +54,6 @@ FormView::FormView(Window& window, Announce announce) : window_(&window), announ
 
     const auto& controls = window.form().controls();
     widgets_.assign(controls.size(), nullptr);
-    appliedZ_.assign(controls.size(), -1);
     applied_.assign(controls.size(), Applied{});
     // Containers first, then the controls inside them, each group in the order of its rows,
     // which is also the order in which they are drawn until a control is brought to the front.
@@ -342,26 +78,7 @@ FormView::~FormView() {
 
 void FormView::DeleteNow() { delete top_.data(); }
 
-void FormView::Show(bool modal) {
-    if (modal) top_->setWindowModality(Qt::ApplicationModal);
-    const bool centred = window_->form().design().centred;
-    if (centred) {
-        Centre();
-        // The frame is known only once a window manager has framed the shown window: centre
-        // the whole window, frame included, then.
-        top_->onFrameKnown = [this] { Centre(); };
-    }
-    top_->show();
-    top_->activateWindow();
-}
-
-void FormView::Centre() {
-    const QScreen* screen = top_->screen() ? top_->screen() : QGuiApplication::primaryScreen();
-    if (!screen) return;
-    const QRect area = screen->availableGeometry();
-    const QSize outer = top_->frameGeometry().size();
-    top_->move(area.left() + (area.width() - outer.width()) / 2, area.top() + (area.height() - outer.height()) / 2);
-}
+void FormView::Show(bool modal) { top_->Show(modal, window_->form().design().centred); }
 
 QWidget* FormView::Build(const DesignRow& row, QWidget* parent) {
     QWidget* widget = NewWidget(row, parent);
@@ -552,10 +269,26 @@ void FormView::NoteEdit(std::size_t index, std::size_t at, std::size_t removed, 
     applied.text.replace(at, std::min(removed, applied.text.size() - at), inserted);
 }
 
+namespace {
+
+// The design's option rectangles are as small as the indicator of the desktop it was drawn on,
+// and the style's is larger: a rectangle smaller than the style's indicator grows to its size,
+// to the right and down, into the free room of the frame the option stands in, so that the
+// indicator is drawn whole. Where the indicator sits in it is the style's business as before.
+QRect WholeIndicator(const QWidget& option, const QRect& designed) {
+    const QStyle* style = option.style();
+    const QSize indicator(style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, &option),
+                          style->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight, nullptr, &option));
+    return QRect(designed.topLeft(), designed.size().expandedTo(indicator));
+}
+
+}  // namespace
+
 QRect FormView::GeometryFor(std::size_t index) const {
     const Control& control = window_->form().controls()[index];
     if (control.kind() == Kind::Line) return LineBox(control.rect);
     QRect rect = PixelRect(control.rect);
+    if (control.kind() == Kind::Option) return WholeIndicator(*widgets_[index], rect);
     if (control.kind() != Kind::Label) return rect;
     // The design rectangles fit the design font; a substitute that needs more room must not
     // clip a caption. Every label is at least one line of its font high, an auto-size label
@@ -588,7 +321,7 @@ int FormView::LineHeight(const QFont& font) const {
 void FormView::MirrorDrawingOrder() {
     const auto& controls = window_->form().controls();
     bool changed = false;
-    for (std::size_t i = 0; i < controls.size(); ++i) changed = changed || appliedZ_[i] != controls[i].z;
+    for (std::size_t i = 0; i < controls.size(); ++i) changed = changed || applied_[i].z != controls[i].z;
     if (!changed) return;
     std::vector<std::size_t> order(controls.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
@@ -597,7 +330,7 @@ void FormView::MirrorDrawingOrder() {
     // Raising every widget from back to front leaves each group of siblings in drawing order.
     for (std::size_t i : order) {
         widgets_[i]->raise();
-        appliedZ_[i] = controls[i].z;
+        applied_[i].z = controls[i].z;
     }
 }
 

@@ -3,10 +3,6 @@
 // control of the window's design table, and the mirroring that brings those widgets in line
 // with the controls' state. It holds no behaviour: input is the View's business (view.h).
 
-#include <QFocusFrame>
-#include <QGroupBox>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPointer>
 #include <QWidget>
 
@@ -15,131 +11,14 @@
 #include <map>
 #include <vector>
 
+#include "ui/qt/field_edit.h"
+#include "ui/qt/focus_ring.h"
+#include "ui/qt/widget_fixes.h"
 #include "ui/window.h"
 
 class QAccessibleEvent;
 
 namespace zel::view {
-
-// A top-level window of the view. Its close box and its size changes go to the callbacks;
-// the window never closes by itself: the layer decides.
-class TopLevel : public QWidget {
-public:
-    using QWidget::QWidget;
-    std::function<void()> onClose;
-    std::function<void()> onResize;
-    // Once, when a window manager has put its frame around the window.
-    std::function<void()> onFrameKnown;
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
-
-private:
-    bool frameKnown_ = false;
-};
-
-// A line control: one pixel between its end points, in its foreground colour.
-class LineWidget : public QWidget {
-public:
-    LineWidget(const TwipRect& ends, QWidget* parent);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    TwipRect ends_;
-};
-
-// A one-line text box. Each reads numbers, dates or times in half-width characters, which a
-// Japanese input method in kana mode would type full-width whatever it is asked: the box takes
-// no input method, and the keys reach it as typed. Qt 6's QLineEdit tells the platform it takes
-// one whenever it is editable, whatever its WA_InputMethodEnabled attribute says.
-//
-// Unfocused, a box shows its whole text: a result must never lose its sign or its leading digits
-// to the box's width. A text too long for the box is drawn in a font narrowed as far as 60 %,
-// and only past that cut in the middle; its tooltip then holds the whole text. The text itself,
-// and what a screen reader reads, stay whole. A focused box edits as any line edit, in the font
-// narrowed as its text needs (a wider fallback font would otherwise scroll its first digits away).
-class FieldEdit : public QLineEdit {
-public:
-    explicit FieldEdit(QWidget* parent);
-    using QLineEdit::inputMethodQuery;
-    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
-
-    // What the box shows while unfocused, in which font, within textArea().
-    struct Shown {
-        QString text;
-        QFont font;
-    };
-    Shown shown() const;
-    QRect textArea() const;
-    QRect caretRect() const { return cursorRect(); }
-
-protected:
-    bool event(QEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
-    void changeEvent(QEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-
-private:
-    // Takes the narrowed font while focused, the design's font otherwise.
-    void FitWhileFocused();
-    QFont design_;  // the font the box was given, which a focused box narrows
-    bool fitting_ = false;
-};
-
-// A multi-line text box. Qt 6.4.2's QPlainTextEdit takes the first format of pasted data without
-// asking whether there is one, and an empty clipboard or primary selection offers none: Ctrl+V,
-// Shift+Insert or a middle click would crash. A paste of nothing inserts nothing here.
-class TextArea : public QPlainTextEdit {
-public:
-    using QPlainTextEdit::QPlainTextEdit;
-
-protected:
-    bool canInsertFromMimeData(const QMimeData* source) const override;
-    void insertFromMimeData(const QMimeData* source) override;
-};
-
-// A frame: an etched border whose top line runs behind the caption, drawn the same way
-// whatever the style, so that the options placed in it by the design stay inside.
-class FrameBox : public QGroupBox {
-public:
-    using QGroupBox::QGroupBox;
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-};
-
-// The palette roles a control of the kind draws its foreground and background colours in; a line
-// has no background (NoRole).
-struct ColourRoles {
-    QPalette::ColorRole fore, back;
-};
-ColourRoles ColourRolesOf(Kind kind);
-
-// The contrast ratio of two colours as the WCAG defines it, from 1 to 21.
-double ContrastRatio(const QColor& a, const QColor& b);
-
-// The keyboard focus made plain: a ring two pixels wide around the focused control, kept within
-// the window, in black or white, whichever stands out more against both the window and the
-// control. Qt's own focus frames depend on the style and are faint in most. A focus frame is
-// no control to a screen reader and lets the mouse through to the controls under it.
-class FocusRing : public QFocusFrame {
-public:
-    explicit FocusRing(QWidget* top);
-    // Around the widget, or nowhere when it is null.
-    void Surround(QWidget* widget);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    QColor colour_;
-};
 
 class FormView {
 public:
@@ -186,7 +65,6 @@ private:
     void MirrorContent(const Control& control, QWidget* widget, bool captionChanged, bool announce,
                        const Control* pressed);
     static void MirrorColours(const Control& control, QWidget* widget);
-    void Centre();
     void MirrorDrawingOrder();
     QRect GeometryFor(std::size_t index) const;
     int LineHeight(const QFont& font) const;
@@ -196,12 +74,12 @@ private:
     QPointer<TopLevel> top_;
     FocusRing* ring_ = nullptr;
     std::vector<QWidget*> widgets_;
-    std::vector<int> appliedZ_;
     // The layer's state as last brought onto each widget.
     struct Applied {
         std::u16string text;
         Colour fore, back;
         TwipRect rect;
+        int z = -1;
         bool valid = false;
     };
     std::vector<Applied> applied_;

@@ -16,9 +16,8 @@
 
 namespace zel::view {
 
-// Returns `result` once the event loop is done. Qt 6.4's Wayland client can hang while it tears its
-// display connection down (its event thread waits on a read that never comes), keeping a finished
-// program alive without a window; nothing is kept, so on Wayland the program leaves at once.
+// Returns `result` once the event loop is done; on Wayland the program leaves at once, as nothing
+// is kept. Qt 6.4 fault: its Wayland client can hang tearing its display connection down.
 inline int LeaveEventLoop(int result) {
     if (QGuiApplication::platformName() == QStringLiteral("wayland")) {
         std::fflush(nullptr);

@@ -20,15 +20,16 @@ std::unique_ptr<QApplication> StartApplication(int& argc, char** argv);
 // Why no window can be shown, or nothing when one can. On Linux each platform Qt would try for
 // this command line and environment is tried in the same order, and the first that starts
 // decides: a Wayland display that answers, or an X display with the screen named and at least
-// 16 bits of colour. Qt itself would abort with a core dump instead, or crash painting. The X
-// connection made to find out is handed to `held`, to be closed once the application object has
-// its own: an X server whose last client leaves resets, refusing connections for a moment.
+// 16 bits of colour. The X connection made to find out is handed to `held`, to be closed once the
+// application object has its own: an X server whose last client leaves resets, refusing
+// connections for a moment.
+// Qt 6.4 fault: without a display it aborts with a core dump; on fewer colours it crashes painting.
 std::optional<std::string> MissingDisplay(int argc, char** argv, std::shared_ptr<void>& held);
 
-// Qt's D-Bus support, finding no session bus named, would have libdbus run `dbus-launch` from
-// PATH to start one, which outlives the program. Names a bus address that cannot be connected
-// to instead: without a session bus no screen reader listens, so nothing is lost. Only Linux
-// desktops have a session bus. Call before the application object exists.
+// Names a bus address that cannot be connected to: without a session bus no screen reader
+// listens, so nothing is lost. Only Linux desktops have a session bus. Call before the
+// application object exists.
+// Qt 6.4 fault: with no session bus named, libdbus starts one by `dbus-launch` that outlives the program.
 void NeverLaunchASessionBus();
 
 // When the platform has fonts to look at and none of them draws Japanese: one line on standard

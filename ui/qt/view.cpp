@@ -1,12 +1,10 @@
 #include "ui/qt/view.h"
 
-#include <QAccessibleWidget>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
-#include <QRadioButton>
 #include <QTextDocument>
 #include <QWindow>
 
@@ -14,7 +12,7 @@
 
 #include "ui/qt/appearance.h"
 #include "ui/qt/document_edit.h"
-#include "ui/qt/field_accessible.h"
+#include "ui/qt/accessible_controls.h"
 #include "ui/qt/form_view.h"
 
 namespace zel::view {
@@ -64,39 +62,9 @@ QSize FrameSize(const QWidget& top) {
 
 }  // namespace
 
-namespace {
-
-// An option button is a radio button to a screen reader, although the layer, not Qt, keeps one
-// option of a group selected (Qt would call a button that is not auto-exclusive a check box).
-class OptionAccessible : public QAccessibleWidget {
-public:
-    explicit OptionAccessible(QRadioButton* option) : QAccessibleWidget(option, QAccessible::RadioButton) {}
-    QAccessible::State state() const override {
-        QAccessible::State state = QAccessibleWidget::state();
-        state.checkable = true;
-        state.checked = static_cast<QRadioButton*>(widget())->isChecked();
-        return state;
-    }
-};
-
-// Lines are separators, options radio buttons, fields read whole; every other widget is Qt's own
-// business.
-QAccessibleInterface* AccessibleFor(const QString&, QObject* object) {
-    if (auto* line = dynamic_cast<LineWidget*>(object)) return new QAccessibleWidget(line, QAccessible::Separator);
-    if (auto* option = qobject_cast<QRadioButton*>(object)) return new OptionAccessible(option);
-    if (auto* field = dynamic_cast<FieldEdit*>(object)) return NewFieldAccessible(field);
-    return nullptr;
-}
-
-}  // namespace
-
 View::View(Program& program) : program_(program) {
     InstallFontSubstitutes();
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(AccessibleFor);
-        return true;
-    }();
-    (void)factoryInstalled;
+    InstallAccessibleControls();
 }
 
 View::~View() {
@@ -167,12 +135,7 @@ std::unique_ptr<FormView> View::Open(Window& window) {
 }
 
 void View::Drop(std::unique_ptr<FormView>& form) {
-    for (auto at = targets_.begin(); at != targets_.end();) {
-        if (at->second.form == form.get())
-            at = targets_.erase(at);
-        else
-            ++at;
-    }
+    std::erase_if(targets_, [&](const auto& entry) { return entry.second.form == form.get(); });
     form.reset();
 }
 
@@ -251,7 +214,7 @@ bool View::eventFilter(QObject* watched, QEvent* event) {
     // The key that answered a message box shows the focus cue afterwards, as any key does; the
     // click that answered one hides it.
     if (forwarding_ && (event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress))
-        keyboardInput_ = event->type() == QEvent::KeyPress;
+        program_.UserAnsweredMessage(event->type() == QEvent::KeyPress);
     const auto target = TargetOf(watched);
     if (!target) return false;
     // While a handler runs (its message box is up), and in a window that a modal one blocks,

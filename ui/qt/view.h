@@ -8,7 +8,6 @@
 
 #include <QAccessible>
 #include <QObject>
-#include <QPointer>
 
 #include <cstdint>
 #include <functional>

@@ -5,7 +5,7 @@
 
 namespace zel::win32 {
 
-// The resource ID of the program's icon (zelvorin.rc).
+// The resource ID of the program's icon (zelvorin.rc.in).
 inline constexpr int kIconResource = 1;
 
 // Registers the calculator's and the manual's window classes, once.

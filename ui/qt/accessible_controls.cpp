@@ -1,14 +1,18 @@
-#include "ui/qt/field_accessible.h"
+#include "ui/qt/accessible_controls.h"
 
 #include <QAccessibleWidget>
 #include <QFontMetrics>
+#include <QRadioButton>
 
-#include "ui/qt/form_view.h"
+#include "ui/qt/field_edit.h"
+#include "ui/qt/widget_fixes.h"
 
 namespace zel::view {
 
 namespace {
 
+// A field read through QLineEdit's public calls, with the one attribute run its text really has:
+// all of it, without attributes (see InstallAccessibleControls for the Qt fault this answers).
 class FieldAccessible : public QAccessibleWidget,
                         public QAccessibleTextInterface,
                         public QAccessibleEditableTextInterface {
@@ -87,8 +91,31 @@ private:
     FieldEdit* field() const { return static_cast<FieldEdit*>(widget()); }
 };
 
+// An option button is a radio button to a screen reader, although the layer, not Qt, keeps one
+// option of a group selected (Qt would call a button that is not auto-exclusive a check box).
+class OptionAccessible : public QAccessibleWidget {
+public:
+    explicit OptionAccessible(QRadioButton* option) : QAccessibleWidget(option, QAccessible::RadioButton) {}
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.checkable = true;
+        state.checked = static_cast<QRadioButton*>(widget())->isChecked();
+        return state;
+    }
+};
+
+QAccessibleInterface* AccessibleFor(const QString&, QObject* object) {
+    if (auto* line = dynamic_cast<LineWidget*>(object)) return new QAccessibleWidget(line, QAccessible::Separator);
+    if (auto* option = qobject_cast<QRadioButton*>(object)) return new OptionAccessible(option);
+    if (auto* field = dynamic_cast<FieldEdit*>(object)) return new FieldAccessible(field);
+    return nullptr;
+}
+
 }  // namespace
 
-QAccessibleInterface* NewFieldAccessible(FieldEdit* field) { return new FieldAccessible(field); }
+void InstallAccessibleControls() {
+    QAccessible::removeFactory(AccessibleFor);
+    QAccessible::installFactory(AccessibleFor);
+}
 
 }  // namespace zel::view

@@ -4,8 +4,8 @@
 #include <cstring>
 #include <iostream>
 #include <utility>
-#include <vector>
 
+#include "tools/scenario/layer_driver.h"
 #include "tools/scenario/scenario.h"
 #include "ui/design.h"
 
@@ -35,27 +35,7 @@ int main(int argc, char** argv) {
         PrintControls();
         return 0;
     }
-    bool verbose = false;
-    std::vector<std::string> files;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "-v") == 0)
-            verbose = true;
-        else
-            files.emplace_back(argv[i]);
-    }
-    if (files.empty()) {
-        std::cerr << "usage: zelvorin-scenario [-v] FILE...\n       zelvorin-scenario --controls\n\n"
-                  << "A scenario file holds one command a line:\n"
-                  << zel::scenario::CommandsUsage();
-        return 2;
-    }
-    int passed = 0;
-    int failed = 0;
-    for (const std::string& file : files) {
-        const auto outcome = zel::scenario::RunFile(file, verbose ? &std::cout : nullptr);
-        std::cout << outcome.report << '\n';
-        (outcome.passed ? passed : failed)++;
-    }
-    std::cout << passed << " passed, " << failed << " failed\n";
-    return failed == 0 ? 0 : 1;
+    return zel::scenario::Main({argv + 1, argv + argc},
+                               "usage: zelvorin-scenario [-v] FILE...\n       zelvorin-scenario --controls\n",
+                               zel::scenario::NewLayerDriver);
 }

@@ -12,29 +12,58 @@
 #include <vector>
 
 #include "core/text.h"
-#include "tests/support/fake_services.h"
-#include "ui/zelvorin.h"
+#include "tools/scenario/layer_driver.h"
+#include "ui/messages.h"
 
 namespace zel::scenario {
 
-namespace {
-
-// ---- Scripted services
-
-// The fake message boxes, each written to the transcript with its answer. `shown` holds the
-// boxes no expectation has consumed yet.
-class ScriptedMessageBoxes : public FakeMessageBoxes {
-public:
-    std::ostream* transcript = nullptr;
-
-    MessageAnswer Show(const std::u16string& text, const std::u16string& title, MessageButtons buttons) override {
-        const MessageAnswer answer = FakeMessageBoxes::Show(text, title, buttons);
-        if (transcript)
-            *transcript << "    [" << ToUtf8(title) << "] answered "
-                        << (answer == MessageAnswer::Ok ? "OK" : "Cancel") << '\n';
-        return answer;
+MessageAnswer MessageLog::Answer(Box box) {
+    MessageAnswer answer = MessageAnswer::Ok;
+    if (box.buttons == MessageButtons::OkCancel && !answers.empty()) {
+        answer = answers.front();
+        answers.pop_front();
     }
-};
+    if (transcript_)
+        *transcript_ << "    [" << ToUtf8(box.title) << "] answered " << (answer == MessageAnswer::Ok ? "OK" : "Cancel")
+                     << '\n';
+    unchecked.push_back(std::move(box));
+    return answer;
+}
+
+const DesignRow* RowOf(const WindowDesign& design, const ControlId& id) {
+    for (const DesignRow& row : design.rows)
+        if (row.name == id.name && row.index == id.index) return &row;
+    return nullptr;
+}
+
+std::string Quote(std::u16string_view text) {
+    std::string out = "\"";
+    for (char c : ToUtf8(text)) {
+        switch (c) {
+            case '"': out += "\\\""; break;
+            case '\\': out += "\\\\"; break;
+            case '\r': out += "\\r"; break;
+            case '\n': out += "\\n"; break;
+            case '\t': out += "\\t"; break;
+            default: out += c;
+        }
+    }
+    return out + "\"";
+}
+
+std::string ColourName(const Colour& colour) {
+    switch (colour.system) {
+        case Colour::System::Window: return "window";
+        case Colour::System::WindowText: return "windowtext";
+        case Colour::System::ButtonFace: return "buttonface";
+        case Colour::System::None: break;
+    }
+    char buffer[8];
+    std::snprintf(buffer, sizeof buffer, "#%06X", colour.rgb & 0xFFFFFFu);
+    return buffer;
+}
+
+namespace {
 
 // ---- Reading a line
 
@@ -43,10 +72,6 @@ struct Token {
     bool quoted = false;
 };
 
-// A line that cannot be read, or a line the program does not bear out: either ends the run there.
-struct Failure {
-    std::string what;
-};
 using ParseError = Failure;
 
 std::vector<Token> Tokenise(const std::string& line) {
@@ -99,33 +124,6 @@ std::vector<Token> Tokenise(const std::string& line) {
     return tokens;
 }
 
-std::string Quote(std::u16string_view text) {
-    std::string out = "\"";
-    for (char c : ToUtf8(text)) {
-        switch (c) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            case '\r': out += "\\r"; break;
-            case '\n': out += "\\n"; break;
-            case '\t': out += "\\t"; break;
-            default: out += c;
-        }
-    }
-    return out + "\"";
-}
-
-std::string ColourName(const Colour& colour) {
-    switch (colour.system) {
-        case Colour::System::Window: return "window";
-        case Colour::System::WindowText: return "windowtext";
-        case Colour::System::ButtonFace: return "buttonface";
-        case Colour::System::None: break;
-    }
-    char buffer[8];
-    std::snprintf(buffer, sizeof buffer, "#%06X", colour.rgb & 0xFFFFFFu);
-    return buffer;
-}
-
 std::optional<Colour> NamedColour(const std::string& name) {
     if (name == "lightyellow") return kLightYellow;
     if (name == "window") return kWindowBack;
@@ -136,38 +134,9 @@ std::optional<Colour> NamedColour(const std::string& name) {
     return std::nullopt;
 }
 
-const char* KindName(Kind kind) {
-    switch (kind) {
-        case Kind::TextBox: return "textbox";
-        case Kind::Label: return "label";
-        case Kind::Button: return "button";
-        case Kind::Option: return "option";
-        case Kind::Frame: return "frame";
-        case Kind::Line: return "line";
-    }
-    return "?";
-}
-
 std::string FormatNumber(double value) {
     std::ostringstream out;
     out << value;
-    return out.str();
-}
-
-// One line describing a control's state, for `print`.
-std::string Describe(const Form& form, const Control& c) {
-    std::ostringstream out;
-    out << c.id().ToString() << " kind=" << KindName(c.kind());
-    if (c.kind() != Kind::Line && c.kind() != Kind::Option) out << " text=" << Quote(c.text);
-    out << " visible=" << (c.visible ? 1 : 0);
-    if (c.kind() != Kind::Line) out << " fore=" << ColourName(c.fore) << " back=" << ColourName(c.back);
-    if (c.kind() == Kind::Option) out << " selected=" << (c.selected ? 1 : 0);
-    out << " rect=" << c.rect.left << ',' << c.rect.top << ',' << c.rect.width << ',' << c.rect.height;
-    if (c.kind() != Kind::Line) {
-        const FontSpec font = c.design().font.points > 0 ? c.design().font : form.design().defaultFont;
-        out << " font=" << FormatNumber(font.points) << (font.bold ? ",bold" : "");
-        out << " tab=" << c.tabIndex();
-    }
     return out.str();
 }
 
@@ -192,60 +161,67 @@ struct Command {
     void (*run)(Run& run, const Tokens& t);
 };
 
+// One scenario's run: the language's checks and expectations over a driver.
 class Run {
 public:
-    explicit Run(std::ostream* transcript) : program_(messages_, clock_), transcript_(transcript) {
-        messages_.transcript = transcript;
-        if (transcript_) program_.trace = [this](const std::string& line) { *transcript_ << "    " << line << '\n'; };
-    }
+    Run(Driver& driver, MessageLog& messages) : driver_(driver), messages_(messages) {}
 
     // The commands in the order the usage text lists them. An expectation named by its second
     // word comes before `expect CONTROL`, which takes any other second word.
     static std::span<const Command> Commands();
     void Execute(const Tokens& t);
     void Finish() {
-        if (!messages_.shown.empty())
-            throw Failure{"expected no further message, got " + Quote(messages_.shown.front().text)};
+        if (!messages_.unchecked.empty())
+            throw Failure{"expected no further message, got " + Quote(messages_.unchecked.front().text)};
     }
 
 private:
-    Form& CalculatorForm() {
-        if (!program_.calculator()) throw Failure{"no calculator window is open"};
-        return program_.calculator()->form();
+    const WindowDesign& CalculatorWindow() {
+        const WindowDesign* design = driver_.CalculatorWindow();
+        if (!design) throw Failure{"no calculator window is open"};
+        return *design;
     }
     // A control whose state an expectation reads: the manual's box while the manual is open,
     // otherwise a control of the calculator window.
-    Control& StateControl(const std::string& text) {
+    ControlId StateControl(const std::string& text) {
         const auto id = ControlId::Parse(text);
         if (!id) throw Failure{"not a control: " + text};
         if (id->name == "txtManu") {
-            if (!program_.manual()) throw Failure{"the manual window is not open"};
-            return program_.manual()->form()("txtManu");
+            if (!driver_.ManualOpen()) throw Failure{"the manual window is not open"};
+            return *id;
         }
-        Control* c = CalculatorForm().Find(*id);
-        if (!c) throw Failure{"the open window has no " + text};
-        return *c;
+        if (!RowOf(CalculatorWindow(), *id)) throw Failure{"the open window has no " + text};
+        return *id;
     }
     // A control a user action is addressed to: it must be shown in the window that takes input
     // (a release goes to the control its press went to, even one the press hid).
     ControlId ActionControl(const std::string& text, bool shown = true) {
-        if (program_.ended()) throw Failure{"the program has ended"};
+        if (driver_.Ended()) throw Failure{"the program has ended"};
         const auto id = ControlId::Parse(text);
         if (!id) throw Failure{"not a control: " + text};
-        Window* window = program_.activeWindow();
-        if (!window) throw Failure{"no window is open"};
-        Control* c = window->form().Find(*id);
-        if (!c) {
-            if (program_.manual()) throw Failure{"the manual window is open; " + text + " cannot be reached"};
-            throw Failure{"the open window has no " + text};
+        switch (driver_.Reachable(*id)) {
+            case Reach::Yes: return *id;
+            case Reach::NoWindow: throw Failure{"no window is open"};
+            case Reach::Missing:
+                if (driver_.ManualOpen()) throw Failure{"the manual window is open; " + text + " cannot be reached"};
+                throw Failure{"the open window has no " + text};
+            case Reach::Hidden:
+                if (!shown) return *id;
+                break;
         }
-        if (shown && !window->form().IsShown(*c)) throw Failure{text + " is hidden"};
-        return *id;
+        throw Failure{text + " is hidden"};
+    }
+    // The kind of a control of the window that takes input.
+    Kind InputKind(const ControlId& id) {
+        const WindowDesign* design = driver_.InputWindow();
+        const DesignRow* row = design ? RowOf(*design, id) : nullptr;
+        if (!row) throw Failure{"the open window has no " + id.ToString()};
+        return row->kind;
     }
     void RequireCalculatorInput() {
-        if (program_.ended()) throw Failure{"the program has ended"};
-        if (program_.manual()) throw Failure{"the manual window is open"};
-        if (!program_.calculator()) throw Failure{"no calculator window is open"};
+        if (driver_.Ended()) throw Failure{"the program has ended"};
+        if (driver_.ManualOpen()) throw Failure{"the manual window is open"};
+        if (!driver_.CalculatorWindow()) throw Failure{"no calculator window is open"};
     }
 
     void Key(const std::string& keyText);
@@ -254,10 +230,8 @@ private:
     void ExpectManualSize(const Tokens& t);
     void ExpectText(const Tokens& t);
 
-    FakeClock clock_;
-    ScriptedMessageBoxes messages_;
-    Zelvorin program_;
-    std::ostream* transcript_;
+    Driver& driver_;
+    MessageLog& messages_;
 };
 
 void Need(const std::vector<Token>& t, std::size_t count) {
@@ -293,70 +267,76 @@ MouseButton Button(const Tokens& t, std::size_t at, std::size_t trailing = 0) {
 }
 
 void Run::Key(const std::string& keyText) {
-    if (program_.ended()) throw Failure{"the program has ended"};
-    Modifiers modifiers = Modifiers::None;
-    std::string rest = keyText;
+    if (driver_.Ended()) throw Failure{"the program has ended"};
+    KeyPress press{zel::Key::Other, keyText, Modifiers::None};
+    std::string& rest = press.name;
     for (;;) {
-        if (rest.rfind("Shift+", 0) == 0) modifiers |= Modifiers::Shift, rest.erase(0, 6);
-        else if (rest.rfind("Ctrl+", 0) == 0) modifiers |= Modifiers::Ctrl, rest.erase(0, 5);
-        else if (rest.rfind("Alt+", 0) == 0) modifiers |= Modifiers::Alt, rest.erase(0, 4);
+        if (rest.rfind("Shift+", 0) == 0) press.modifiers |= Modifiers::Shift, rest.erase(0, 6);
+        else if (rest.rfind("Ctrl+", 0) == 0) press.modifiers |= Modifiers::Ctrl, rest.erase(0, 5);
+        else if (rest.rfind("Alt+", 0) == 0) press.modifiers |= Modifiers::Alt, rest.erase(0, 4);
         else break;
     }
     // Escape and the letters stand for the keys no rule names.
-    zel::Key key = zel::Key::Other;
     // The keys are numbered from Other on, up to the first number KeyName knows no name for.
     for (int k = 1; !KeyName(static_cast<zel::Key>(k)).empty(); ++k)
-        if (KeyName(static_cast<zel::Key>(k)) == rest) key = static_cast<zel::Key>(k);
-    if (key == zel::Key::Other && rest != "Escape" && !(rest.size() == 1 && rest[0] >= 'A' && rest[0] <= 'Z'))
+        if (KeyName(static_cast<zel::Key>(k)) == rest) press.key = static_cast<zel::Key>(k);
+    if (press.key == zel::Key::Other && rest != "Escape" && !(rest.size() == 1 && rest[0] >= 'A' && rest[0] <= 'Z'))
         throw ParseError{"unknown key " + rest};
-    program_.UserKeyDown(key, modifiers);
+    driver_.Key(press);
 }
-
 
 std::span<const Command> Run::Commands() {
     constexpr auto shown = [](Run& r, const Tokens& t) {
-        const Control& c = r.StateControl(t[2].text);
-        if (c.visible != (t[1].text == "visible"))
-            throw Got(t[2].text + " " + t[1].text, t[2].text + (c.visible ? " visible" : " hidden"));
+        const bool visible = r.driver_.Visible(r.StateControl(t[2].text));
+        if (visible != (t[1].text == "visible"))
+            throw Got(t[2].text + " " + t[1].text, t[2].text + (visible ? " visible" : " hidden"));
     };
     static const Command commands[] = {
         {"clock", "", "clock 2001-07-15 10:20:30",
          "the local date and time the clock gives from now on (default: this one)", 3,
-         [](Run& r, const Tokens& t) { r.clock_.now = ParseClock(t[1].text, t[2].text); }},
+         [](Run& r, const Tokens& t) { r.driver_.SetClock(ParseClock(t[1].text, t[2].text)); }},
         {"start", "", "start", "the program starts: full window created, loaded, shown, activated", 1,
-         [](Run& r, const Tokens&) { r.program_.Start(); }},
+         [](Run& r, const Tokens&) { r.driver_.Start(); }},
         {"focus", "", "focus CONTROL", "the user moves the focus there (as by Tab or a click that only focuses)", 2,
          [](Run& r, const Tokens& t) {
              const ControlId id = r.ActionControl(t[1].text);
-             Form& form = r.program_.activeWindow()->form();
-             if (!form.CanFocusByClick(*form.Find(id))) throw Failure{t[1].text + " cannot take the focus"};
-             r.program_.UserFocus(id);
+             const Kind kind = r.InputKind(id);
+             if (kind != Kind::TextBox && kind != Kind::Button && kind != Kind::Option)
+                 throw Failure{t[1].text + " cannot take the focus"};
+             r.driver_.Focus(id);
          }},
         {"click", "", "click CONTROL [right|middle]",
          "mouse click: focusable visible controls take the focus first, then the click\n"
          "(no click when that focus move showed a message box); only the left button\n"
          "clicks, any button focuses a text box",
-         0, [](Run& r, const Tokens& t) { r.program_.UserClick(r.ActionControl(t.at(1).text), Button(t, 2)); }},
+         0,
+         [](Run& r, const Tokens& t) {
+             const MouseButton button = Button(t, 2);
+             r.driver_.Click(r.ActionControl(t[1].text), button);
+         }},
         {"press", "", "press CONTROL [right|middle]", "a mouse button goes down on the control (a click's first half)", 0,
-         [](Run& r, const Tokens& t) { r.program_.UserMouseDown(r.ActionControl(t.at(1).text), Button(t, 2)); }},
+         [](Run& r, const Tokens& t) {
+             const MouseButton button = Button(t, 2);
+             r.driver_.Press(r.ActionControl(t[1].text), button);
+         }},
         {"release", "", "release CONTROL [right|middle] [away]",
          "the button that went down on the control comes up over it, or away from it", 0,
          [](Run& r, const Tokens& t) {
              const bool away = t.back().text == "away";
              const MouseButton button = Button(t, 2, away ? 1 : 0);
-             r.program_.UserMouseUp(r.ActionControl(t.at(1).text, false), button, !away);
+             r.driver_.Release(r.ActionControl(t[1].text, false), button, !away);
          }},
         {"dblclick", "", "dblclick CONTROL",
          "left double click: a click, then the second press and its release (on a\n"
          "button, a second click)",
-         2, [](Run& r, const Tokens& t) { r.program_.UserDblClick(r.ActionControl(t[1].text)); }},
+         2, [](Run& r, const Tokens& t) { r.driver_.DblClick(r.ActionControl(t[1].text)); }},
         {"type", "", "type \"TEXT\"", "the user replaces the whole text of the focused text box", 2,
          [](Run& r, const Tokens& t) {
              if (!t[1].quoted) throw ParseError{"type wants a quoted text"};
-             if (r.program_.ended()) throw Failure{"the program has ended"};
-             Control* focused = r.program_.activeWindow()->form().focus();
-             if (!focused || focused->kind() != Kind::TextBox) throw Failure{"the focus is not in a text box"};
-             r.program_.UserType(focused->id(), FromUtf8(t[1].text));
+             if (r.driver_.Ended()) throw Failure{"the program has ended"};
+             const auto focused = r.driver_.FocusOwner();
+             if (!focused || r.InputKind(*focused) != Kind::TextBox) throw Failure{"the focus is not in a text box"};
+             r.driver_.Type(*focused, FromUtf8(t[1].text));
          }},
         {"key", "", "key KEY",
          "key down on the focused control: Enter, Tab, Escape, Space, Left, Up, Right,\n"
@@ -371,36 +351,32 @@ std::span<const Command> Run::Commands() {
         {"close", "", "close", "the close box of the open calculator window", 1,
          [](Run& r, const Tokens&) {
              r.RequireCalculatorInput();
-             r.program_.UserClose();
+             r.driver_.Close();
          }},
         {"closemanual", "", "closemanual", "the close box of the manual window", 1,
          [](Run& r, const Tokens&) {
-             if (!r.program_.manual()) throw Failure{"the manual window is not open"};
-             r.program_.UserCloseManual();
+             if (!r.driver_.ManualOpen()) throw Failure{"the manual window is not open"};
+             r.driver_.CloseManual();
          }},
         {"resizemanual", "", "resizemanual W H", "the user resizes the manual window to outer size W × H twips", 3,
          [](Run& r, const Tokens& t) {
-             if (!r.program_.manual()) throw Failure{"the manual window is not open"};
-             r.program_.UserResizeManual(Read<double>(t[1].text), Read<double>(t[2].text));
+             if (!r.driver_.ManualOpen()) throw Failure{"the manual window is not open"};
+             r.driver_.ResizeManual(Read<double>(t[1].text), Read<double>(t[2].text));
          }},
         {"print", "", "print CONTROL", "prints the control's state on one line, checks nothing", 2,
-         [](Run& r, const Tokens& t) {
-             Control& c = r.StateControl(t[1].text);
-             const Form& form = c.name() == "txtManu" ? r.program_.manual()->form() : r.CalculatorForm();
-             std::cout << Describe(form, c) << '\n';
-         }},
+         [](Run& r, const Tokens& t) { std::cout << r.driver_.Describe(r.StateControl(t[1].text)) << '\n'; }},
         {"expect", "visible", "expect visible CONTROL", "the control is visible", 3, shown},
         {"expect", "hidden", "expect hidden CONTROL", "the control is hidden", 3, shown},
         {"expect", "selected", "expect selected OPTION", "the option is selected", 3,
          [](Run& r, const Tokens& t) {
-             if (!r.StateControl(t[2].text).selected) throw Got(t[2].text + " selected", t[2].text + " not selected");
+             if (!r.driver_.Selected(r.StateControl(t[2].text)))
+                 throw Got(t[2].text + " selected", t[2].text + " not selected");
          }},
         {"expect", "focus", "expect focus CONTROL",
          "the focus owner of the window that takes input (the manual's while open)", 3,
          [](Run& r, const Tokens& t) {
-             Window* window = r.program_.activeWindow();
-             const Control* focus = window ? window->form().focus() : nullptr;
-             const std::string actual = focus ? focus->id().ToString() : "no focus";
+             const auto focus = r.driver_.FocusOwner();
+             const std::string actual = focus ? focus->ToString() : "no focus";
              if (actual != t[2].text) throw Got("focus " + t[2].text, "focus " + actual);
          }},
         {"expect", "back", "expect back CONTROL = COLOUR",
@@ -409,8 +385,8 @@ std::span<const Command> Run::Commands() {
              if (t[3].text != "=") throw ParseError{"expect back CONTROL = COLOUR"};
              const auto colour = NamedColour(t[4].text);
              if (!colour) throw ParseError{"unknown colour " + t[4].text};
-             const Control& c = r.StateControl(t[2].text);
-             if (!(c.back == *colour)) throw Got("back " + t[4].text, "back " + ColourName(c.back));
+             const Colour back = r.driver_.Back(r.StateControl(t[2].text));
+             if (!(back == *colour)) throw Got("back " + t[4].text, "back " + ColourName(back));
          }},
         {"expect", "message", "expect message \"TEXT\"",
          "the oldest unconsumed message box had this text (title \"Zelvorin\" unless\n`title \"…\"` follows)", 0,
@@ -421,20 +397,20 @@ std::span<const Command> Run::Commands() {
         {"expect", "no", "expect no message", "no unconsumed message box", 0,
          [](Run& r, const Tokens& t) {
              if (t.size() != 3 || t[2].text != "message") throw ParseError{"expect no message"};
-             if (!r.messages_.shown.empty())
-                 throw Got("no message", "message " + Quote(r.messages_.shown.front().text));
+             if (!r.messages_.unchecked.empty())
+                 throw Got("no message", "message " + Quote(r.messages_.unchecked.front().text));
          }},
         {"expect", "window", "expect window full|mini|none",
          "which calculator window is open (none: the program has ended)", 3,
          [](Run& r, const Tokens& t) {
              std::string actual = "none";
-             if (Window* w = r.program_.calculator())
-                 actual = w->form().design().name == FullWindowDesign().name ? "full" : "mini";
+             if (const WindowDesign* design = r.driver_.CalculatorWindow())
+                 actual = design->name == FullWindowDesign().name ? "full" : "mini";
              if (actual != t[2].text) throw Got("window " + t[2].text, "window " + actual);
          }},
         {"expect", "manual", "expect manual open|closed", "whether the manual window is open", 3,
          [](Run& r, const Tokens& t) {
-             const std::string actual = r.program_.manual() ? "open" : "closed";
+             const std::string actual = r.driver_.ManualOpen() ? "open" : "closed";
              if (actual != t[2].text) throw Got("manual " + t[2].text, "manual " + actual);
          }},
         {"expect", "manualsize", "expect manualsize W H BW BH",
@@ -452,9 +428,9 @@ void Run::ExpectMessage(const Tokens& t) {
         throw ParseError{"expect message \"TEXT\" [title \"TITLE\"]"};
     const std::u16string text = FromUtf8(t[2].text);
     const std::u16string title = t.size() == 5 ? FromUtf8(t[4].text) : std::u16string(messages::kTitle);
-    if (messages_.shown.empty()) throw Got("message " + Quote(text), "no message");
-    const FakeMessageBoxes::Shown shown = messages_.shown.front();
-    messages_.shown.erase(messages_.shown.begin());
+    if (messages_.unchecked.empty()) throw Got("message " + Quote(text), "no message");
+    const MessageLog::Box shown = messages_.unchecked.front();
+    messages_.unchecked.pop_front();
     if (shown.text != text) throw Got("message " + Quote(text), "message " + Quote(shown.text));
     if (shown.title != title) throw Got("title " + Quote(title), "title " + Quote(shown.title));
 }
@@ -465,25 +441,26 @@ void Run::ExpectMarks(const Tokens& t) {
     std::u16string actual;
     bool match = true;
     for (int i = 0; i < 4; ++i) {
-        const Control& mark = StateControl("Label6(" + std::to_string(i) + ")");
+        const ControlId mark = StateControl("Label6(" + std::to_string(i) + ")");
+        const std::u16string text = driver_.Text(mark);
+        const Colour fore = driver_.Fore(mark);
         const bool done = marks[static_cast<std::size_t>(i)] == u'済';
-        const bool coloured = mark.fore == (mark.text == u"済" ? kBlue : kRed);
-        actual += coloured ? mark.text : mark.text + u"(" + FromUtf8(ColourName(mark.fore)) + u")";
-        match = match && mark.text == std::u16string(1, done ? u'済' : u'未') && coloured;
+        const bool coloured = fore == (text == u"済" ? kBlue : kRed);
+        actual += coloured ? text : text + u"(" + FromUtf8(ColourName(fore)) + u")";
+        match = match && text == std::u16string(1, done ? u'済' : u'未') && coloured;
     }
     if (!match) throw Got("marks " + Quote(marks), "marks " + Quote(actual));
 }
 
 void Run::ExpectManualSize(const Tokens& t) {
-    ManualWindow* manual = program_.manual();
-    if (!manual) throw Got("manual open", "manual closed");
-    const Control& box = manual->form()("txtManu");
+    if (!driver_.ManualOpen()) throw Got("manual open", "manual closed");
+    const ManualSize size = driver_.ManualWindowSize();
     const std::string expected = t[2].text + " " + t[3].text + " " + t[4].text + " " + t[5].text;
-    const std::string actual = FormatNumber(manual->outerWidth()) + " " +
-                               FormatNumber(manual->outerHeight()) + " " + std::to_string(box.rect.width) +
-                               " " + std::to_string(box.rect.height);
-    if (Read<double>(t[2].text) != manual->outerWidth() || Read<double>(t[3].text) != manual->outerHeight() ||
-        Read<int>(t[4].text) != box.rect.width || Read<int>(t[5].text) != box.rect.height)
+    const std::string actual = FormatNumber(size.outerWidth) + " " + FormatNumber(size.outerHeight) + " " +
+                               FormatNumber(size.boxWidth) + " " + FormatNumber(size.boxHeight);
+    const auto near = [&](double expected, double actual) { return std::abs(expected - actual) <= size.tolerance; };
+    if (!near(Read<double>(t[2].text), size.outerWidth) || !near(Read<double>(t[3].text), size.outerHeight) ||
+        !near(Read<int>(t[4].text), size.boxWidth) || !near(Read<int>(t[5].text), size.boxHeight))
         throw Got("manualsize " + expected, "manualsize " + actual);
 }
 
@@ -492,13 +469,15 @@ void Run::ExpectText(const Tokens& t) {
     if (t.size() < 4 || t[2].text != "=" || !t[3].quoted || t.size() > 5)
         throw ParseError{"expect CONTROL = \"TEXT\" [red|blue]"};
     const std::string& what = t[1].text;
-    const Control& c = StateControl(what);
+    const ControlId id = StateControl(what);
     const std::u16string text = FromUtf8(t[3].text);
-    if (c.text != text) throw Got(what + " = " + Quote(text), what + " = " + Quote(c.text));
+    const std::u16string actual = driver_.Text(id);
+    if (actual != text) throw Got(what + " = " + Quote(text), what + " = " + Quote(actual));
     if (t.size() == 5) {
         const auto colour = NamedColour(t[4].text);
         if (!colour || (t[4].text != "red" && t[4].text != "blue")) throw ParseError{"colour red or blue"};
-        if (!(c.fore == *colour)) throw Got(what + " " + t[4].text, what + " " + ColourName(c.fore));
+        const Colour fore = driver_.Fore(id);
+        if (!(fore == *colour)) throw Got(what + " " + t[4].text, what + " " + ColourName(fore));
     }
 }
 
@@ -513,7 +492,7 @@ void Run::Execute(const Tokens& t) {
 }
 
 std::string BaseName(const std::string& path) {
-    const auto slash = path.find_last_of('/');
+    const auto slash = path.find_last_of("/\\");
     std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
     if (name.size() > 4 && name.compare(name.size() - 4, 4, ".scn") == 0) name.resize(name.size() - 4);
     return name;
@@ -521,12 +500,15 @@ std::string BaseName(const std::string& path) {
 
 }  // namespace
 
-Outcome RunText(const std::string& name, const std::string& text, std::ostream* transcript) {
-    Run run(transcript);
+Outcome RunText(const std::string& name, const std::string& text, const NewDriver& newDriver,
+                std::ostream* transcript) {
+    MessageLog messages(transcript);
     std::istringstream lines(text);
     std::string line;
     int number = 0;
     try {
+        const std::unique_ptr<Driver> driver = newDriver(messages, transcript);
+        Run run(*driver, messages);
         while (std::getline(lines, line)) {
             ++number;
             const std::vector<Token> tokens = Tokenise(line);
@@ -540,6 +522,10 @@ Outcome RunText(const std::string& name, const std::string& text, std::ostream* 
         return {false, "FAIL " + name + ":" + std::to_string(number) + ": " + f.what};
     }
     return {true, "PASS " + name};
+}
+
+Outcome RunText(const std::string& name, const std::string& text, std::ostream* transcript) {
+    return RunText(name, text, NewLayerDriver, transcript);
 }
 
 std::string CommandsUsage() {
@@ -558,12 +544,40 @@ std::string CommandsUsage() {
     return usage;
 }
 
-Outcome RunFile(const std::string& path, std::ostream* transcript) {
+Outcome RunFile(const std::string& path, const NewDriver& newDriver, std::ostream* transcript) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return {false, "FAIL " + BaseName(path) + ":0: cannot read " + path};
     std::ostringstream text;
     text << in.rdbuf();
-    return RunText(BaseName(path), text.str(), transcript);
+    return RunText(BaseName(path), text.str(), newDriver, transcript);
+}
+
+Outcome RunFile(const std::string& path, std::ostream* transcript) {
+    return RunFile(path, NewLayerDriver, transcript);
+}
+
+int Main(const std::vector<std::string>& arguments, const std::string& usage, const NewDriver& newDriver) {
+    bool verbose = false;
+    std::vector<std::string> files;
+    for (const std::string& argument : arguments) {
+        if (argument == "-v")
+            verbose = true;
+        else
+            files.push_back(argument);
+    }
+    if (files.empty()) {
+        std::cerr << usage << "\nA scenario file holds one command a line:\n" << CommandsUsage();
+        return 2;
+    }
+    int passed = 0;
+    int failed = 0;
+    for (const std::string& file : files) {
+        const auto outcome = RunFile(file, newDriver, verbose ? &std::cout : nullptr);
+        std::cout << outcome.report << '\n';
+        (outcome.passed ? passed : failed)++;
+    }
+    std::cout << passed << " passed, " << failed << " failed\n";
+    return failed == 0 ? 0 : 1;
 }
 
 }  // namespace zel::scenario

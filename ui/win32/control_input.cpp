@@ -87,9 +87,15 @@ LRESULT CALLBACK ControlProcedure(HWND control, UINT message, WPARAM w, LPARAM l
             return Finish(form.sink().MouseDown(form, index, ButtonOf(message)), control, message, w, l);
         case WM_LBUTTONUP:
         case WM_RBUTTONUP:
-        case WM_MBUTTONUP:
-            return Finish(form.sink().MouseUp(form, index, ButtonOf(message), Inside(control, l)), control,
-                          message, w, l);
+        case WM_MBUTTONUP: {
+            const LRESULT result = Finish(form.sink().MouseUp(form, index, ButtonOf(message), Inside(control, l)),
+                                          control, message, w, l);
+            // The release ends the mouse's capture, also one a text box took on the press and
+            // kept because the press moved the focus away from it (its twin took the focus): else
+            // the next press anywhere would reach that box.
+            if (message == WM_LBUTTONUP && IsWindow(control) && GetCapture() == control) ReleaseCapture();
+            return result;
+        }
         case WM_LBUTTONDBLCLK:
         case WM_RBUTTONDBLCLK:
         case WM_MBUTTONDBLCLK:

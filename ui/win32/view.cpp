@@ -64,6 +64,9 @@ void View::Sync() {
     if (showManual) {
         // Modal: the calculator takes no input while the manual is open.
         if (calculator_) EnableWindow(calculator_->handle(), FALSE);
+        // It opens at the layer's outer size, whose standard frame may differ from the system's:
+        // the client area is what the system's frame leaves, as after any resize.
+        manual_->ResizeOuter(program_.manual()->outerWidth(), program_.manual()->outerHeight());
         manual_->Show();
     }
     if (manualClosed && calculator_) SetForegroundWindow(calculator_->handle());

@@ -20,6 +20,11 @@ LRESULT CALLBACK FormWindowProcedure(HWND top, UINT message, WPARAM w, LPARAM l)
         case WM_SIZE:
             if (IsWindowVisible(top) && w != SIZE_MINIMIZED) form->sink().Resized(*form);
             break;
+        case WM_GETMINMAXINFO:
+            // The layer keeps the manual from getting too small, snapping it back; the system's
+            // own minimum, wider than the layer's, would keep the window from ever getting there.
+            reinterpret_cast<MINMAXINFO*>(l)->ptMinTrackSize = {1, 1};
+            return 0;
         case WM_SETFOCUS:
             form->sink().FocusReturned(*form);
             return 0;

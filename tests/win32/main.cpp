@@ -76,18 +76,19 @@ int RunAt(UINT dpi) {
 int main(int argc, char** argv) {
     // A crash ends the run with its status, without a dialog that waits for a user.
     SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
+    const UINT system = GetDpiForSystem();
     testing::InitGoogleTest(&argc, argv);
     const std::optional<UINT> dpi = AskedDpi(argc, argv);
     wchar_t taken[32] = {};
     if (GetEnvironmentVariableW(kDpiTakenEvent, taken, 32)) {
         SetEvent(reinterpret_cast<HANDLE>(static_cast<std::uintptr_t>(std::wcstoull(taken, nullptr, 10))));
-        if (dpi && *dpi != GetDpiForSystem()) {
-            std::fprintf(stderr, "started at %u DPI, the desktop has %u\n", *dpi, GetDpiForSystem());
+        if (dpi && *dpi != system) {
+            std::fprintf(stderr, "started at %u DPI, the desktop has %u\n", *dpi, system);
             return 1;
         }
-    } else if (dpi && *dpi != GetDpiForSystem()) {
+    } else if (dpi && *dpi != system) {
         return RunAt(*dpi);
     }
-    std::printf("at %u DPI\n", GetDpiForSystem());
+    std::printf("at %u DPI\n", system);
     return RUN_ALL_TESTS();
 }

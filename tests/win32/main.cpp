@@ -74,8 +74,14 @@ int RunAt(UINT dpi) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // A crash ends the run with its status, without a dialog that waits for a user.
-    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
+    // A crash ends the run at once: Wine would otherwise start its debugger, whose dialog waits
+    // for a user.
+    SetUnhandledExceptionFilter([](EXCEPTION_POINTERS* crash) -> LONG {
+        std::fprintf(stderr, "crashed: exception %08lx\n", crash->ExceptionRecord->ExceptionCode);
+        std::fflush(stderr);
+        TerminateProcess(GetCurrentProcess(), 3);
+        return EXCEPTION_EXECUTE_HANDLER;
+    });
     const UINT system = GetDpiForSystem();
     testing::InitGoogleTest(&argc, argv);
     const std::optional<UINT> dpi = AskedDpi(argc, argv);

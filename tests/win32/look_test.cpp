@@ -1,5 +1,5 @@
 // What the user sees of the Windows view, measured from the pixels the system painted, at the
-// DPI the test runs at (CTest runs it at 96, 144 and 192): every text of both calculator windows,
+// DPI the test runs at (CTest runs it at 96 and at 144): every text of both calculator windows,
 // the manual and a message box stands out from its background by 4.5:1 at least, the design's
 // own grey, red and blue texts by 3:1; every caption is whole inside its control, as large as
 // its font draws it with room to spare; every option circle is whole.

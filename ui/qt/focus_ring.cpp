@@ -5,19 +5,15 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <cmath>
+
+#include "ui/contrast.h"
 
 namespace zel::view {
 
 FocusRing::FocusRing(QWidget* top) : QFocusFrame(top) { hide(); }
 
 double ContrastRatio(const QColor& a, const QColor& b) {
-    auto luminance = [](const QColor& colour) {
-        auto linear = [](double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
-        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
-    };
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+    return zel::ContrastRatio(Rgb{a.red(), a.green(), a.blue()}, Rgb{b.red(), b.green(), b.blue()});
 }
 
 void FocusRing::Surround(QWidget* widget) {

@@ -6,7 +6,7 @@
 
 namespace zel::view {
 
-// The contrast ratio of two colours as the WCAG defines it, from 1 to 21.
+// The contrast ratio of two colours (ui/contrast.h), from 1 to 21.
 double ContrastRatio(const QColor& a, const QColor& b);
 
 // The keyboard focus made plain: a ring two pixels wide around the focused control, kept within

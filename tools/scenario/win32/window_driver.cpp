@@ -373,6 +373,27 @@ public:
             SetWindowPos(manual, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         });
         Settle();
+        // The X server confirms each size late: a confirmation of the size before can still arrive
+        // and size the window back. The size is read once it has stayed the same for a while.
+        WaitSizeSteady(manual);
+    }
+
+    void WaitSizeSteady(HWND window) {
+        constexpr DWORD kSteadyMs = 150, kPollMs = 15;
+        const DWORD deadline = GetTickCount() + kSettleLimitMs;
+        RECT last{};
+        GetWindowRect(window, &last);
+        DWORD steadySince = GetTickCount();
+        while (GetTickCount() - steadySince < kSteadyMs && GetTickCount() < deadline) {
+            Sleep(kPollMs);
+            RECT now{};
+            if (!GetWindowRect(window, &now)) return;
+            if (!EqualRect(&now, &last)) {
+                last = now;
+                steadySince = GetTickCount();
+                Settle();
+            }
+        }
     }
 
     // ---- Readings

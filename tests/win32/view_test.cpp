@@ -158,5 +158,31 @@ TEST_F(Win32ViewTest, TheManualIsModalToTheCalculator) {
     EXPECT_TRUE(IsWindowEnabled(calculator));
 }
 
+// The selection is the toolkit's: a one-line box entered with the keyboard has its whole text
+// selected, so that typing replaces it; one entered with the mouse, or given the focus back when
+// its window is activated again, keeps its caret.
+TEST_F(Win32ViewTest, ABoxEnteredWithTheKeyboardHasItsWholeTextSelected) {
+    SetForegroundWindow(view_.calculatorWindow());
+    view_.Sync();
+    const ControlId moment1{"Text8", 1}, moment2{"Text8", 0};
+    const auto selection = [&](const ControlId& id) {
+        DWORD from = 0, to = 0;
+        SendMessageW(view_.ControlWindow(id), EM_GETSEL, reinterpret_cast<WPARAM>(&from),
+                     reinterpret_cast<LPARAM>(&to));
+        return std::pair{from, to};
+    };
+    ASSERT_EQ(GetFocus(), view_.ControlWindow(moment1));
+    program_.UserClick(moment2);
+    view_.Sync();
+    ASSERT_EQ(GetFocus(), view_.ControlWindow(moment2));
+    EXPECT_EQ(selection(moment2).first, selection(moment2).second);
+    // Enter takes the focus on to moment 1.
+    program_.UserKeyDown(Key::Enter, Modifiers::None);
+    view_.Sync();
+    ASSERT_EQ(GetFocus(), view_.ControlWindow(moment1));
+    const auto whole = static_cast<DWORD>(GetWindowTextLengthW(view_.ControlWindow(moment1)));
+    EXPECT_EQ(selection(moment1), (std::pair<DWORD, DWORD>{0, whole}));
+}
+
 }  // namespace
 }  // namespace zel::win32

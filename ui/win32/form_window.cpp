@@ -246,12 +246,22 @@ void FormWindow::Centre() {
                  area.top + (area.bottom - area.top - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void FormWindow::TakeFocus() {
+void FormWindow::TakeFocus(bool byKeyboard) {
     const auto& controls = window_->form().controls();
     const Control* focus = window_->form().focus();
     if (!focus || controls.empty()) return;
     HWND native = controls_[static_cast<std::size_t>(focus - &controls.front())];
-    if (window_->form().IsShown(*focus) && GetFocus() != native) SetFocus(native);
+    if (!window_->form().IsShown(*focus)) return;
+    // The focus comes back to the same control when the window is activated again: only a move
+    // to another control is an entry.
+    const bool entered = focusGiven_ != native;
+    focusGiven_ = native;
+    if (GetFocus() == native) return;
+    SetFocus(native);
+    // A one-line box entered with the keyboard has its whole text selected, so that typing
+    // replaces it, as the desktop's dialogs do (and as on Linux).
+    if (entered && byKeyboard && focus->kind() == Kind::TextBox && !IsTextArea(focus->design()))
+        SendMessageW(native, EM_SETSEL, 0, -1);
 }
 
 void FormWindow::ShowFocusCues(bool shown) {

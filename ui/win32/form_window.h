@@ -46,8 +46,8 @@ public:
     // Shows the window, centred on its monitor's work area when its design says so.
     void Show();
     // Gives the keyboard focus to the native control of the layer's focus owner, when it is
-    // shown, else to the window itself.
-    void TakeFocus();
+    // shown; a one-line box the keyboard brought the focus to gets its whole text selected.
+    void TakeFocus(bool byKeyboard);
     // Draws the focus cues of buttons and options (after keyboard use) or hides them.
     void ShowFocusCues(bool shown);
     // The window's outer size in twips, and a new one given in twips.
@@ -93,6 +93,7 @@ private:
     };
     std::vector<Applied> applied_;
     bool mirroring_ = false;
+    HWND focusGiven_ = nullptr;  // the control that last held the layer's focus
 };
 
 }  // namespace zel::win32

@@ -86,7 +86,7 @@ void View::SyncFocus() {
     form->ShowFocusCues(program_.keyboardCues());
     // Focusing a control of a window the system has not activated would activate it: the
     // window takes its focus when it is activated (FocusReturned).
-    if (GetActiveWindow() == form->handle()) form->TakeFocus();
+    if (GetActiveWindow() == form->handle()) form->TakeFocus(program_.keyboardCues());
 }
 
 // ---- Input

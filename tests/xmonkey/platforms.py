@@ -29,6 +29,8 @@ class QtProgram:
     wm_class = "zelvorin"
     long_paste = 3000
     settle_after_paste = False
+    # How long the program may take after a batch's last event before it must be idle.
+    catch_up_seconds = 4
     # A sanitizer's report in the program's output.
     report = re.compile(r"AddressSanitizer|LeakSanitizer|runtime error:")
 
@@ -97,6 +99,10 @@ class WineProgram:
     # two seconds here, and more as its text grows: the monkey waits for the program after every
     # paste, or the input it sends meanwhile piles up.
     settle_after_paste = True
+    # Once the manual's text box holds some pastes of the long text, each key typed into it takes
+    # the system's text box and the program tens of milliseconds here: the keys of a batch may
+    # keep it busy for some seconds after the last one.
+    catch_up_seconds = 20
     # What Wine prints when the program meets an exception it does not handle.
     report = re.compile(r"Unhandled (exception|page fault)|wine: Assertion")
 

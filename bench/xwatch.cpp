@@ -1,9 +1,12 @@
 // Times a program's start from outside, through the X server: from exec until its first
 // top-level window is mapped and its painting has ended (the last XDamage report before the
-// window stays quiet), with the program's resident memory at that last report.
-//   zelvorin-xwatch QUIET_MS PROGRAM [ARGS...]   prints "milliseconds resident-kB"
+// window stays quiet), with the program's resident memory and the processor time it had used
+// at that last report. The processor time tells the program's own work apart from the waiting
+// on a busy machine.
+//   zelvorin-xwatch QUIET_MS PROGRAM [ARGS...]   prints "milliseconds resident-kB cpu-milliseconds"
 #include <X11/Xlib.h>
 #include <X11/extensions/Xdamage.h>
+#include <dirent.h>
 #include <signal.h>
 #include <sys/select.h>
 #include <sys/wait.h>
@@ -33,6 +36,23 @@ long ResidentKb(pid_t pid) {
     return -1;
 }
 
+// The processor time of all the process's threads so far, in milliseconds (the scheduler's
+// nanoseconds, finer than the clock ticks of /proc/PID/stat).
+double CpuMs(pid_t pid) {
+    const std::string tasks = "/proc/" + std::to_string(pid) + "/task";
+    DIR* folder = opendir(tasks.c_str());
+    if (!folder) return -1;
+    double nanoseconds = 0;
+    while (const dirent* task = readdir(folder)) {
+        if (task->d_name[0] == '.') continue;
+        std::ifstream schedstat(tasks + "/" + task->d_name + "/schedstat");
+        double onCpu = 0;
+        if (schedstat >> onCpu) nanoseconds += onCpu;
+    }
+    closedir(folder);
+    return nanoseconds / 1e6;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -60,6 +80,7 @@ int main(int argc, char** argv) {
     Damage damage = 0;
     auto last = start;
     long resident = -1;
+    double cpu = -1;
     const int fd = ConnectionNumber(display);
     for (;;) {
         while (XPending(display)) {
@@ -73,6 +94,7 @@ int main(int argc, char** argv) {
                 XDamageSubtract(display, damage, None, None);
                 last = Clock::now();
                 resident = ResidentKb(child);
+                cpu = CpuMs(child);
             }
         }
         const auto now = Clock::now();
@@ -88,7 +110,7 @@ int main(int argc, char** argv) {
         timeval wait{0, 5000};
         select(fd + 1, &readable, nullptr, nullptr, &wait);
     }
-    std::printf("%.2f %ld\n", std::chrono::duration<double, std::milli>(last - start).count(), resident);
+    std::printf("%.2f %ld %.0f\n", std::chrono::duration<double, std::milli>(last - start).count(), resident, cpu);
     kill(child, SIGTERM);
     waitpid(child, nullptr, 0);
     XCloseDisplay(display);

@@ -184,5 +184,23 @@ TEST_F(Win32ViewTest, ABoxEnteredWithTheKeyboardHasItsWholeTextSelected) {
     EXPECT_EQ(selection(moment1), (std::pair<DWORD, DWORD>{0, whole}));
 }
 
+// A press and release of the left button, as the mouse gives them, on a unit field's twin (shown
+// once the field has lost the focus): the click puts the focus into the field, and the twin,
+// which heard no press of its own, must not keep the mouse, or no other control could be clicked.
+TEST_F(Win32ViewTest, ATwinClickedKeepsNoMouse) {
+    // A day count converted: the unit fields hand over to their twins.
+    program_.UserClick({"Text9", 1});
+    program_.UserType({"Text9", 1}, u"1");
+    Click("cmdConvert");
+    HWND twin = nullptr;
+    for (int i = 0; i < 4 && !twin; ++i)
+        if (HWND candidate = view_.ControlWindow({"Text7", i}); IsWindowVisible(candidate)) twin = candidate;
+    ASSERT_TRUE(twin) << "no twin shown";
+    SendMessageW(twin, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageW(twin, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(GetCapture(), nullptr);
+    ReleaseCapture();
+}
+
 }  // namespace
 }  // namespace zel::win32

@@ -18,8 +18,8 @@ OPENBOX_RC = """<?xml version="1.0" encoding="UTF-8"?>
   </context></mouse>
 </openbox_config>
 """
-# A managed client of openbox: a child of a frame (root's child), with the program's WM_CLASS.
-CLIENT = re.compile(r'^ {8}(0x[0-9a-f]+) "(.*)": \("zelvorin" "[^"]*"\)\s+'
+# A managed client of openbox: a child of a frame (root's child), with its WM_CLASS.
+CLIENT = re.compile(r'^ {8}(0x[0-9a-f]+) "(.*)": \("([^"]*)" "[^"]*"\)\s+'
                     r'(\d+)x(\d+)\+-?\d+\+-?\d+\s+\+(-?\d+)\+(-?\d+)')
 
 _libc = ctypes.CDLL(None)
@@ -98,13 +98,17 @@ class Desktop:
     def xdotool(self, *args):
         self.run("xdotool", *args)
 
-    def clients(self):
-        """The program's managed windows: (id, title, x, y, width, height) with the client area on screen."""
+    def clients(self, wm_class="zelvorin"):
+        """The managed windows of the program with that WM_CLASS (of every program for None):
+        (id, title, x, y, width, height) with the client area on screen; with their WM_CLASS
+        after the id and title when every program's are asked for."""
         for _ in range(5):
             tree = self.run("xwininfo", "-root", "-tree")
             if tree.returncode == 0:  # (a window that vanished during the walk makes it fail)
-                return [(m[1], m[2], int(m[5]), int(m[6]), int(m[3]), int(m[4]))
-                        for m in map(CLIENT.match, tree.stdout.splitlines()) if m]
+                found = [m for m in map(CLIENT.match, tree.stdout.splitlines()) if m]
+                if wm_class is None:
+                    return [(m[1], m[2], m[3], int(m[6]), int(m[7]), int(m[4]), int(m[5])) for m in found]
+                return [(m[1], m[2], int(m[6]), int(m[7]), int(m[4]), int(m[5])) for m in found if m[3] == wm_class]
             time.sleep(0.05)
         raise Failure("xwininfo -root -tree keeps failing: " + tree.stderr.strip())
 

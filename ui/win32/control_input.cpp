@@ -1,6 +1,5 @@
 #include "ui/win32/control_input.h"
 
-#include <commctrl.h>
 #include <windowsx.h>
 
 #include "ui/win32/form_window.h"
@@ -9,7 +8,21 @@ namespace zel::win32 {
 
 namespace {
 
-constexpr UINT_PTR kSubclassId = 1;
+// What a listened-to control keeps in its user data: its class's own procedure and its place
+// in its window. Reading the user data asks the system's window server nothing; a window
+// property, where the common controls keep a subclass, is a request to it for every message
+// under Wine, which made up most of what the program asked of the server before its first paint.
+struct Listener {
+    WNDPROC own;
+    std::size_t index;
+};
+
+Listener* ListenerOf(HWND control) { return reinterpret_cast<Listener*>(GetWindowLongPtrW(control, GWLP_USERDATA)); }
+
+// The control's own handling of the message.
+LRESULT Pass(HWND control, UINT message, WPARAM w, LPARAM l) {
+    return CallWindowProcW(ListenerOf(control)->own, control, message, w, l);
+}
 
 // The control whose next character is swallowed: the one a swallowed key produces (Tab,
 // Enter, Space on a button). Keys come one after the other, so one control at a time.
@@ -61,7 +74,7 @@ bool Inside(HWND control, LPARAM position) {
 // the control's window meanwhile: a destroyed control handles nothing.
 LRESULT Finish(Toolkit toolkit, HWND control, UINT message, WPARAM w, LPARAM l) {
     if (toolkit == Toolkit::Swallow || !IsWindow(control)) return 0;
-    return DefSubclassProc(control, message, w, l);
+    return Pass(control, message, w, l);
 }
 
 LRESULT KeyDown(HWND control, FormWindow& form, std::size_t index, UINT message, WPARAM w, LPARAM l) {
@@ -69,16 +82,24 @@ LRESULT KeyDown(HWND control, FormWindow& form, std::size_t index, UINT message,
     if (!IsWindow(control)) return 0;
     swallowCharacterOf = toolkit == Toolkit::Swallow ? control : nullptr;
     // System keys (Alt+F4 closing the window, Alt+Space its menu) stay the system's.
-    if (message == WM_SYSKEYDOWN) return DefSubclassProc(control, message, w, l);
+    if (message == WM_SYSKEYDOWN) return Pass(control, message, w, l);
     return Finish(toolkit, control, message, w, l);
 }
 
-LRESULT CALLBACK ControlProcedure(HWND control, UINT message, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR data) {
-    if (message == WM_NCDESTROY) RemoveWindowSubclass(control, ControlProcedure, kSubclassId);
+LRESULT CALLBACK ControlProcedure(HWND control, UINT message, WPARAM w, LPARAM l) {
+    if (message == WM_NCDESTROY) {
+        // The control's last message: its own procedure takes it, and the listener goes.
+        Listener* listener = ListenerOf(control);
+        SetWindowLongPtrW(control, GWLP_USERDATA, 0);
+        SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(listener->own));
+        const LRESULT result = CallWindowProcW(listener->own, control, message, w, l);
+        delete listener;
+        return result;
+    }
     FormWindow* open = FormOf(control);
-    if (!open) return DefSubclassProc(control, message, w, l);
+    if (!open) return Pass(control, message, w, l);
     FormWindow& form = *open;
-    const auto index = static_cast<std::size_t>(data);
+    const std::size_t index = ListenerOf(control)->index;
     const bool textBox = form.ControlAt(index).kind() == Kind::TextBox;
     switch (message) {
         case WM_LBUTTONDOWN:
@@ -105,7 +126,7 @@ LRESULT CALLBACK ControlProcedure(HWND control, UINT message, WPARAM w, LPARAM l
             return KeyDown(control, form, index, message, w, l);
         case WM_KEYUP:
             // A button or option would click on the release of Space: only a text box hears it.
-            return textBox ? DefSubclassProc(control, message, w, l) : 0;
+            return textBox ? Pass(control, message, w, l) : 0;
         case WM_CHAR:
             if (swallowCharacterOf == control) {
                 swallowCharacterOf = nullptr;
@@ -113,11 +134,16 @@ LRESULT CALLBACK ControlProcedure(HWND control, UINT message, WPARAM w, LPARAM l
             }
             break;
     }
-    return DefSubclassProc(control, message, w, l);
+    return Pass(control, message, w, l);
 }
 
 }  // namespace
 
-void Listen(HWND control, std::size_t index) { SetWindowSubclass(control, ControlProcedure, kSubclassId, index); }
+void Listen(HWND control, std::size_t index) {
+    auto* listener = new Listener{nullptr, index};
+    SetWindowLongPtrW(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(listener));
+    listener->own = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ControlProcedure)));
+}
 
 }  // namespace zel::win32

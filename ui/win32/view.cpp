@@ -109,20 +109,27 @@ Toolkit View::MouseDown(FormWindow& form, std::size_t index, MouseButton button)
     Toolkit toolkit = Toolkit::Swallow;
     Forward([&] { toolkit = program_.UserMouseDown(id, button); });
     if (!Open(&form)) return Toolkit::Swallow;
-    // A control pressed with the left button is drawn pressed, and hears its release wherever the
-    // mouse is then; a text box does both itself.
-    if (toolkit == Toolkit::Swallow && program_.pressed() == &form.ControlAt(index)) {
-        HWND native = form.ControlHandle(index);
-        SetCapture(native);
-        if (form.ControlAt(index).kind() == Kind::Button) SendMessageW(native, BM_SETSTATE, TRUE, 0);
-    }
+    if (toolkit == Toolkit::Swallow) HoldPressed(form, index);
     return toolkit;
+}
+
+void View::HoldPressed(FormWindow& form, std::size_t index) {
+    if (program_.pressed() != &form.ControlAt(index)) return;
+    // A control pressed with the left button is drawn pressed, and hears its release wherever the
+    // mouse is then. (A text box that hears the press itself takes the mouse itself.)
+    HWND native = form.ControlHandle(index);
+    SetCapture(native);
+    held_ = native;
+    if (form.ControlAt(index).kind() == Kind::Button) SendMessageW(native, BM_SETSTATE, TRUE, 0);
 }
 
 Toolkit View::MouseUp(FormWindow& form, std::size_t index, MouseButton button, bool inside) {
     HWND native = form.ControlHandle(index);
     if (button == MouseButton::Left) {
-        if (GetCapture() == native && form.ControlAt(index).kind() != Kind::TextBox) ReleaseCapture();
+        // The mouse is let go of only where this view took it: a text box that heard its press
+        // lets go itself. A text box that takes no typing heard none, and lets go of nothing.
+        if (GetCapture() == native && held_ == native) ReleaseCapture();
+        held_ = nullptr;
         if (form.ControlAt(index).kind() == Kind::Button) SendMessageW(native, BM_SETSTATE, FALSE, 0);
     }
     if (!Accepts(form)) return Toolkit::Swallow;
@@ -138,11 +145,7 @@ Toolkit View::DoubleClick(FormWindow& form, std::size_t index, MouseButton butto
     Toolkit toolkit = Toolkit::Swallow;
     Forward([&] { toolkit = program_.UserMouseDoubleClick(id, button); });
     if (!Open(&form)) return Toolkit::Swallow;
-    if (toolkit == Toolkit::Swallow && program_.pressed() == &form.ControlAt(index)) {
-        HWND native = form.ControlHandle(index);
-        SetCapture(native);
-        if (form.ControlAt(index).kind() == Kind::Button) SendMessageW(native, BM_SETSTATE, TRUE, 0);
-    }
+    if (toolkit == Toolkit::Swallow) HoldPressed(form, index);
     return toolkit;
 }
 

@@ -69,6 +69,8 @@ private:
     void Forward(F&& action);
     void SyncFocus();
     void ManualResized();
+    // Takes the mouse for the control the program now holds pressed, if it is this one.
+    void HoldPressed(FormWindow& form, std::size_t index);
 
     Program& program_;
     HINSTANCE instance_;
@@ -79,6 +81,8 @@ private:
     bool syncing_ = false;
     bool applyingManualSize_ = false;
     bool endReported_ = false;
+    // The control this view took the mouse for, until its left button is released.
+    HWND held_ = nullptr;
 };
 
 }  // namespace zel::win32

@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/fake_services.h"
+#include "tests/win32/calculator_fixture.h"
 #include "ui/contrast.h"
 #include "ui/messages.h"
 #include "ui/win32/appearance.h"
@@ -326,23 +326,7 @@ void CheckWindow(HWND top, const std::string& window, const std::function<void(c
     if (failures() > before) shot.Save("look-" + window + "-" + std::to_string(GetDpiForWindow(top)) + "dpi.bmp");
 }
 
-class Win32LookTest : public ::testing::Test {
-protected:
-    Win32LookTest() : program_(boxes_, clock_), view_(program_, GetModuleHandleW(nullptr)) {
-        program_.Start();
-        view_.Sync();
-    }
-
-    void Click(const char* name) {
-        program_.UserClick({name});
-        view_.Sync();
-    }
-
-    FakeMessageBoxes boxes_;
-    FakeClock clock_;
-    Zelvorin program_;
-    View view_;
-};
+using Win32LookTest = CalculatorFixture;
 
 TEST_F(Win32LookTest, EveryTextLegibleAndEveryControlWhole) {
     for (const char* window : {"full", "mini"}) {

@@ -11,7 +11,7 @@
 
 #include <cmath>
 
-#include "tests/support/fake_services.h"
+#include "tests/win32/calculator_fixture.h"
 #include "ui/win32/appearance.h"
 #include "ui/win32/view.h"
 #include "ui/zelvorin.h"
@@ -33,23 +33,7 @@ std::wstring TextOf(HWND window) {
     return text;
 }
 
-class Win32ViewTest : public ::testing::Test {
-protected:
-    Win32ViewTest() : program_(boxes_, clock_), view_(program_, GetModuleHandleW(nullptr)) {
-        program_.Start();
-        view_.Sync();
-    }
-
-    void Click(const char* name) {
-        program_.UserClick({name});
-        view_.Sync();
-    }
-
-    FakeMessageBoxes boxes_;
-    FakeClock clock_;
-    Zelvorin program_;
-    View view_;
-};
+using Win32ViewTest = CalculatorFixture;
 
 TEST_F(Win32ViewTest, EveryDesignRowIsANativeControlWithItsRowsId) {
     HWND top = view_.calculatorWindow();

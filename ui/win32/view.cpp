@@ -103,14 +103,19 @@ void View::Forward(F&& action) {
     Sync();
 }
 
-Toolkit View::MouseDown(FormWindow& form, std::size_t index, MouseButton button) {
+template <class F>
+Toolkit View::Press(FormWindow& form, std::size_t index, F&& event) {
     if (!Accepts(form)) return Toolkit::Swallow;
     const ControlId id = form.ControlAt(index).id();
     Toolkit toolkit = Toolkit::Swallow;
-    Forward([&] { toolkit = program_.UserMouseDown(id, button); });
+    Forward([&] { toolkit = event(id); });
     if (!Open(&form)) return Toolkit::Swallow;
     if (toolkit == Toolkit::Swallow) HoldPressed(form, index);
     return toolkit;
+}
+
+Toolkit View::MouseDown(FormWindow& form, std::size_t index, MouseButton button) {
+    return Press(form, index, [&](const ControlId& id) { return program_.UserMouseDown(id, button); });
 }
 
 void View::HoldPressed(FormWindow& form, std::size_t index) {
@@ -140,13 +145,7 @@ Toolkit View::MouseUp(FormWindow& form, std::size_t index, MouseButton button, b
 }
 
 Toolkit View::DoubleClick(FormWindow& form, std::size_t index, MouseButton button) {
-    if (!Accepts(form)) return Toolkit::Swallow;
-    const ControlId id = form.ControlAt(index).id();
-    Toolkit toolkit = Toolkit::Swallow;
-    Forward([&] { toolkit = program_.UserMouseDoubleClick(id, button); });
-    if (!Open(&form)) return Toolkit::Swallow;
-    if (toolkit == Toolkit::Swallow) HoldPressed(form, index);
-    return toolkit;
+    return Press(form, index, [&](const ControlId& id) { return program_.UserMouseDoubleClick(id, button); });
 }
 
 Toolkit View::KeyDown(FormWindow& form, std::size_t, Key key, Modifiers modifiers) {

@@ -69,6 +69,10 @@ private:
     void Forward(F&& action);
     void SyncFocus();
     void ManualResized();
+    // A press or the second press of a double click handed to the program by `event`; a control
+    // the program then holds pressed is drawn so and keeps the mouse.
+    template <class F>
+    Toolkit Press(FormWindow& form, std::size_t index, F&& event);
     // Takes the mouse for the control the program now holds pressed, if it is this one.
     void HoldPressed(FormWindow& form, std::size_t index);
 

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 
 #include "tests/win32/calculator_fixture.h"
@@ -70,6 +71,17 @@ TEST_F(Win32ViewTest, EveryDesignRowIsANativeControlWithItsRowsId) {
     EXPECT_EQ(SendMessageW(view_.ControlWindow({"Option5"}), BM_GETCHECK, 0, 0), BST_CHECKED);
     EXPECT_EQ(SendMessageW(view_.ControlWindow({"Option4"}), BM_GETCHECK, 0, 0), BST_UNCHECKED);
     EXPECT_EQ(SendMessageW(view_.ControlWindow({"Option8"}), BM_GETCHECK, 0, 0), BST_CHECKED);
+    // The controls lie on screen in the layer's drawing order, the front one first: the window
+    // is built that way rather than raising each control after it is made.
+    const auto& controls = program_.calculator()->form().controls();
+    int above = INT_MAX;
+    std::size_t seen = 0;
+    for (HWND child = GetWindow(top, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT), ++seen) {
+        const int z = controls.at(static_cast<std::size_t>(GetDlgCtrlID(child) - 100)).z;
+        EXPECT_LT(z, above);
+        above = z;
+    }
+    EXPECT_EQ(seen, controls.size());
 }
 
 // The design face where the prefix maps it (scripts/windows-tests), as a Japanese Windows has it.

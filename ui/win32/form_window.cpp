@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numeric>
+#include <ranges>
 
 #include "ui/win32/accessibility.h"
 #include "ui/win32/appearance.h"
@@ -54,18 +55,31 @@ FormWindow::~FormWindow() {
 }
 
 void FormWindow::Build(HINSTANCE instance) {
-    const auto& controls = window_->form().controls();
-    controls_.reserve(controls.size());
+    const Form& form = window_->form();
+    const auto& controls = form.controls();
+    controls_.assign(controls.size(), nullptr);
     applied_.assign(controls.size(), Applied{});
-    for (std::size_t i = 0; i < controls.size(); ++i) {
-        const DesignRow& row = controls[i].design();
-        HWND control = CreateNativeControl(row, top_, static_cast<int>(i) + kFirstControlId, instance);
+    // Each control is made as the layer has it (place, caption, shown or hidden, drawing order),
+    // so that the first mirroring finds nothing to change: moving, captioning, showing and
+    // raising every control again costs the window server a round of requests for each.
+    // A control made later lies below those made before it, so the front one comes first.
+    for (const std::size_t i : std::views::reverse(DrawingOrder())) {
+        const Control& control = controls[i];
+        const DesignRow& row = control.design();
+        const bool shown = form.IsShown(control);
+        const RECT place = GeometryFor(i);
+        // A text box's text, with its caret, is the mirroring's (MirrorContent).
+        const std::wstring caption = row.kind == Kind::Label || row.kind == Kind::Button || row.kind == Kind::Frame
+                                         ? ToWide(control.text)
+                                         : std::wstring();
+        HWND native = CreateNativeControl(row, top_, static_cast<int>(i) + kFirstControlId, instance, caption.c_str(),
+                                          place, shown);
         if (row.kind != Kind::Line)
-            SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(ControlFont(window_->form().design(), row, dpi_)),
-                         FALSE);
-        Annotate(control, row);
-        controls_.push_back(control);
-        Listen(control, i);
+            SendMessageW(native, WM_SETFONT, reinterpret_cast<WPARAM>(ControlFont(form.design(), row, dpi_)), FALSE);
+        Annotate(native, row);
+        controls_[i] = native;
+        Listen(native, i);
+        applied_[i] = Applied{control.text, control.fore, control.back, control.rect, place, control.z, shown, true};
     }
 }
 
@@ -162,15 +176,20 @@ void FormWindow::MirrorDrawingOrder() {
     bool changed = false;
     for (std::size_t i = 0; i < controls.size(); ++i) changed = changed || applied_[i].z != controls[i].z;
     if (!changed) return;
+    // Raising every control from back to front leaves them in drawing order.
+    for (std::size_t i : DrawingOrder()) {
+        SetWindowPos(controls_[i], HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        applied_[i].z = controls[i].z;
+    }
+}
+
+std::vector<std::size_t> FormWindow::DrawingOrder() const {
+    const auto& controls = window_->form().controls();
     std::vector<std::size_t> order(controls.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
     std::stable_sort(order.begin(), order.end(),
                      [&](std::size_t a, std::size_t b) { return controls[a].z < controls[b].z; });
-    // Raising every control from back to front leaves them in drawing order.
-    for (std::size_t i : order) {
-        SetWindowPos(controls_[i], HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        applied_[i].z = controls[i].z;
-    }
+    return order;
 }
 
 RECT FormWindow::GeometryFor(std::size_t index) const {
@@ -190,9 +209,9 @@ RECT FormWindow::GeometryFor(std::size_t index) const {
     // a caption. Every label is at least one line of its font high, an auto-size label takes its
     // caption's width too, and a label that wraps its caption the width of its longest Latin
     // word, which a line never breaks.
-    HWND native = controls_[index];
-    HDC dc = GetDC(native);
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(native, WM_GETFONT, 0, 0)));
+    // Measured in the label's font, before the label is made.
+    HDC dc = GetDC(top_);
+    HGDIOBJ old = SelectObject(dc, ControlFont(window_->form().design(), control.design(), dpi_));
     const auto widthOf = [dc](std::u16string_view text) {
         SIZE size{};
         const std::wstring wide = ToWide(text);
@@ -215,7 +234,7 @@ RECT FormWindow::GeometryFor(std::size_t index) const {
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
     SelectObject(dc, old);
-    ReleaseDC(native, dc);
+    ReleaseDC(top_, dc);
     rect.right = std::max(rect.right, rect.left + width);
     rect.bottom = std::max(rect.bottom, rect.top + static_cast<int>(metrics.tmHeight) + frame);
     return rect;

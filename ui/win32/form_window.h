@@ -70,6 +70,8 @@ private:
     void MirrorControl(std::size_t index);
     void MirrorContent(std::size_t index, bool captionChanged);
     void MirrorDrawingOrder();
+    // The controls' indices from the back to the front.
+    std::vector<std::size_t> DrawingOrder() const;
     RECT GeometryFor(std::size_t index) const;
     // Repaints what lies under a transparent label, whose new caption or absence the label does
     // not erase itself.

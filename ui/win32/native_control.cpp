@@ -50,9 +50,11 @@ bool IsTextArea(const DesignRow& row) { return Has(row, kTextArea); }
 
 bool IsTransparentLabel(const DesignRow& row) { return row.kind == Kind::Label && Has(row, kTransparent); }
 
-HWND CreateNativeControl(const DesignRow& row, HWND parent, int id, HINSTANCE instance) {
+HWND CreateNativeControl(const DesignRow& row, HWND parent, int id, HINSTANCE instance, const wchar_t* caption,
+                         const RECT& place, bool shown) {
     const NativeClass native = ClassOf(row);
-    HWND control = CreateWindowExW(native.exStyle, native.name, L"", native.style, 0, 0, 0, 0, parent,
+    HWND control = CreateWindowExW(native.exStyle, native.name, caption, native.style | (shown ? WS_VISIBLE : 0),
+                                   place.left, place.top, place.right - place.left, place.bottom - place.top, parent,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
     if (row.kind != Kind::TextBox) return control;
     // The program takes a text of any length: none is cut at the edit's default limit.

@@ -52,14 +52,14 @@ const std::wstring& DesignFace() {
     return face;
 }
 
-HFONT DesignFont(const FontSpec& spec, UINT dpi) {
+HFONT DesignFont(const FontSpec& design, UINT dpi) {
     static std::map<std::tuple<double, bool, UINT>, HFONT> fonts;
-    const auto key = std::make_tuple(spec.points, spec.bold, dpi);
+    const auto key = std::make_tuple(design.points, design.bold, dpi);
     if (const auto known = fonts.find(key); known != fonts.end()) return known->second;
     LOGFONTW font{};
     // The em height in pixels: points at the window's DPI.
-    font.lfHeight = -static_cast<LONG>(std::lround(spec.points * dpi / 72.0));
-    font.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
+    font.lfHeight = -static_cast<LONG>(std::lround(design.points * dpi / 72.0));
+    font.lfWeight = design.bold ? FW_BOLD : FW_NORMAL;
     font.lfCharSet = SHIFTJIS_CHARSET;
     font.lfOutPrecision = OUT_DEFAULT_PRECIS;
     font.lfClipPrecision = CLIP_DEFAULT_PRECIS;

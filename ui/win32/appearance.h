@@ -27,7 +27,7 @@ double Twips(int pixels, UINT dpi);
 const std::wstring& DesignFace();
 // The design font of this size and weight at `dpi`, with the Shift-JIS character set. Fonts are
 // made once and live as long as the program.
-HFONT DesignFont(const FontSpec& spec, UINT dpi);
+HFONT DesignFont(const FontSpec& design, UINT dpi);
 // The font a control is drawn in: its own, or its window's default when the row leaves it open.
 HFONT ControlFont(const WindowDesign& window, const DesignRow& row, UINT dpi);
 
